@@ -1,0 +1,35 @@
+# Quentavox: `make run` builds and opens the window, `make test` builds and
+# runs the whole suite. Both install the Debian packages they need first.
+
+BUILD_PACKAGES := cmake make g++ pkg-config libsdl2-dev libgtest-dev libgmock-dev libbenchmark-dev
+TEST_PACKAGES := xvfb xdotool x11-utils imagemagick
+JOBS ?= $(shell nproc)
+
+.PHONY: run test bench build deps test-deps clean
+
+run: build
+	./build/quentavox
+
+build: deps
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+	cmake --build build -j $(JOBS)
+
+# The unit tests run twice: in the release build (with the end-to-end tests
+# of the real program) and under AddressSanitizer and UBSan.
+test: build test-deps
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUENTAVOX_SANITIZE=ON -DQUENTAVOX_BENCH=OFF
+	cmake --build build-sanitize -j $(JOBS)
+	ctest --test-dir build --output-on-failure
+	ctest --test-dir build-sanitize --output-on-failure -L unit
+
+bench: build
+	./build/bench/quentavox_bench
+
+deps:
+	@tools/install-deps $(BUILD_PACKAGES)
+
+test-deps:
+	@tools/install-deps $(TEST_PACKAGES)
+
+clean:
+	rm -rf build build-sanitize

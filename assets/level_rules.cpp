@@ -1,0 +1,3 @@
+#include "assets/level_rules.h"
+
+LevelReport checkLevel(const Surface&) { return {}; }

@@ -1,0 +1,27 @@
+#pragma once
+// The level grid: 64 x 64 cell codes addressed (x, y) = (column, row), x
+// varying fastest. Code 0 is open floor; any other code is a wall whose value
+// also selects its texture.
+
+#include <array>
+#include <cstdint>
+
+#include "core/checked.h"
+
+class MapCells {
+public:
+    static constexpr int Size = 64;
+
+    std::int16_t& operator()(std::int64_t x, std::int64_t y) { return cells[offset(x, y)]; }
+    std::int16_t operator()(std::int64_t x, std::int64_t y) const { return cells[offset(x, y)]; }
+
+    bool operator==(const MapCells&) const = default;
+
+private:
+    static std::size_t offset(std::int64_t x, std::int64_t y)
+    {
+        return checked::index(y, Size, "mapCells y") * Size + checked::index(x, Size, "mapCells x");
+    }
+
+    std::array<std::int16_t, Size * Size> cells{};
+};

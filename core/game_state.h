@@ -1,0 +1,25 @@
+#pragma once
+// Everything that outlives a single call: one record, owned by the window.
+
+#include <array>
+#include <cstdint>
+
+#include "angles/angles.h"
+#include "assets/map_cells.h"
+
+// Flags are 16-bit with all bits set for true, and nothing else is ever stored.
+using Flag = std::int16_t;
+inline constexpr Flag True = -1;
+inline constexpr Flag False = 0;
+
+struct GameState {
+    std::int32_t framesPerSecond = 0;
+    float playerX = 0;
+    float playerY = 0;
+    float playerAngle = 0;  // degrees; 0 looks along +y, 90 along +x
+    AngleTable sinTable{};
+    AngleTable tanTable{};
+    std::array<Flag, 256> keyState{};  // indexed by virtual-key code
+    MapCells mapCells;
+    Flag quitRequested = False;
+};

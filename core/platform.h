@@ -1,0 +1,48 @@
+#pragma once
+// Everything the program asks of the desktop: the window and its events, the
+// clock, the caption and the error report. SdlPlatform is the real one;
+// FakePlatform (tests) scripts the clock and the events.
+
+#include <cstdint>
+#include <string_view>
+
+class Surface;
+
+// The handlers the platform raises; frmMain implements them.
+class FormEvents {
+public:
+    virtual void Form_Resize() = 0;
+    virtual void Form_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) = 0;
+    virtual void Form_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) = 0;
+    virtual void picRender_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) = 0;
+    virtual void picRender_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) = 0;
+    virtual void Form_QueryUnload(std::int16_t& Cancel, std::int16_t& UnloadMode) = 0;
+
+protected:
+    ~FormEvents() = default;
+};
+
+struct ClientSize {
+    float ScaleWidth = 0;
+    float ScaleHeight = 0;
+};
+
+class Platform {
+public:
+    virtual ~Platform() = default;
+
+    // Makes the window visible and raises Form_Resize once.
+    virtual void Show(FormEvents& form) = 0;
+    // Runs the handler of every pending event, then returns.
+    virtual void DoEvents(FormEvents& form) = 0;
+    // Milliseconds since the system started.
+    virtual std::int64_t GetTickCount() = 0;
+    virtual std::string_view AppTitle() const = 0;
+    virtual void SetCaption(std::string_view caption) = 0;
+    virtual ClientSize ClientArea() const = 0;
+    // Shows a surface's image in its box at (Left, Top), inside its border.
+    virtual void Present(const Surface& picture) = 0;
+};
+
+// Thrown to end the program at once; main() answers it with exit status 0.
+struct ProgramEnd {};

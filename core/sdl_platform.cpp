@@ -1,0 +1,199 @@
+#include "core/sdl_platform.h"
+
+#include <algorithm>
+#include <string>
+
+#include "core/checked.h"
+#include "core/system_clock.h"
+#include "input/key_codes.h"
+#include "render/surface.h"
+
+namespace {
+
+[[noreturn]] void fail(const std::string& what)
+{
+    throw RuntimeError(what + ": " + SDL_GetError());
+}
+
+// The classic dialog colours: face, and the two shades of a sunken edge.
+struct Rgb {
+    Uint8 r, g, b;
+};
+constexpr Rgb faceColour{212, 208, 200};
+constexpr Rgb shadowColour{128, 128, 128};
+constexpr Rgb darkShadowColour{64, 64, 64};
+constexpr Rgb highlightColour{255, 255, 255};
+constexpr Rgb lightColour{227, 227, 227};
+
+void fill(SDL_Surface* screen, SDL_Rect rect, Rgb colour)
+{
+    SDL_FillRect(screen, &rect, SDL_MapRGB(screen->format, colour.r, colour.g, colour.b));
+}
+
+// One ring of a sunken edge: the top and left sides in `dark`, the bottom
+// and right sides in `light`.
+void edge(SDL_Surface* screen, SDL_Rect r, Rgb dark, Rgb light)
+{
+    fill(screen, {r.x, r.y, r.w, 1}, dark);
+    fill(screen, {r.x, r.y, 1, r.h}, dark);
+    fill(screen, {r.x, r.y + r.h - 1, r.w, 1}, light);
+    fill(screen, {r.x + r.w - 1, r.y, 1, r.h}, light);
+}
+
+}  // namespace
+
+SdlPlatform::SdlPlatform()
+{
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) fail("cannot open the window (is there a display?)");
+    // Without a display SDL falls back to drawing off screen, where nobody
+    // would see the window; that is only wanted when asked for by name.
+    const std::string_view driver = SDL_GetCurrentVideoDriver();
+    if ((driver == "offscreen" || driver == "dummy") && !SDL_getenv("SDL_VIDEODRIVER")) {
+        SDL_Quit();
+        throw RuntimeError("cannot open the window: no display (DISPLAY is not set)");
+    }
+    window = SDL_CreateWindow("Quentavox", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, 339,
+                              259, SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
+    if (!window) {
+        const std::string error = SDL_GetError();
+        SDL_Quit();
+        throw RuntimeError("cannot create the window: " + error);
+    }
+}
+
+SdlPlatform::~SdlPlatform()
+{
+    SDL_DestroyWindow(window);
+    SDL_Quit();
+}
+
+void SdlPlatform::Show(FormEvents& form)
+{
+    SDL_ShowWindow(window);
+    SDL_RaiseWindow(window);
+    repaintAll = true;
+    form.Form_Resize();
+}
+
+void SdlPlatform::DoEvents(FormEvents& form)
+{
+    SDL_Event event;
+    while (SDL_PollEvent(&event)) deliver(event, form);
+}
+
+void SdlPlatform::deliver(const SDL_Event& event, FormEvents& form)
+{
+    switch (event.type) {
+    case SDL_QUIT: {
+        std::int16_t cancel = 0;
+        std::int16_t unloadMode = 0;
+        form.Form_QueryUnload(cancel, unloadMode);
+        break;
+    }
+    case SDL_WINDOWEVENT:
+        switch (event.window.event) {
+        case SDL_WINDOWEVENT_CLOSE: {
+            std::int16_t cancel = 0;
+            std::int16_t unloadMode = 0;
+            form.Form_QueryUnload(cancel, unloadMode);
+            break;
+        }
+        case SDL_WINDOWEVENT_SIZE_CHANGED:
+            repaintAll = true;
+            form.Form_Resize();
+            break;
+        case SDL_WINDOWEVENT_EXPOSED:
+            repaintAll = true;
+            break;
+        case SDL_WINDOWEVENT_FOCUS_LOST:
+            releaseHeldKeys(form);
+            break;
+        default:
+            break;
+        }
+        break;
+    case SDL_KEYDOWN:
+    case SDL_KEYUP:
+        if (const auto code = virtualKeyCode(event.key.keysym)) {
+            std::int16_t keyCode = *code;
+            std::int16_t shift = shiftMask(event.key.keysym.mod);
+            const bool down = event.type == SDL_KEYDOWN;
+            held[checked::index(keyCode, held.size(), "key code")] = down;
+            if (down) {
+                form.picRender_KeyDown(keyCode, shift);
+            } else {
+                form.picRender_KeyUp(keyCode, shift);
+            }
+        }
+        break;
+    default:
+        break;
+    }
+}
+
+// A key released while another window has the focus never reaches us, so
+// every key still held is released when the focus goes.
+void SdlPlatform::releaseHeldKeys(FormEvents& form)
+{
+    for (std::size_t code = 0; code < held.size(); ++code) {
+        if (!held[code]) continue;
+        held[code] = false;
+        std::int16_t keyCode = static_cast<std::int16_t>(code);
+        std::int16_t shift = 0;
+        form.picRender_KeyUp(keyCode, shift);
+    }
+}
+
+std::int64_t SdlPlatform::GetTickCount() { return millisecondsSinceBoot(); }
+
+void SdlPlatform::SetCaption(std::string_view text)
+{
+    const std::size_t length = std::min(text.size(), caption.size() - 1);
+    std::copy_n(text.begin(), length, caption.begin());
+    caption[length] = '\0';
+    SDL_SetWindowTitle(window, caption.data());
+}
+
+ClientSize SdlPlatform::ClientArea() const
+{
+    int width = 0;
+    int height = 0;
+    SDL_GetWindowSize(window, &width, &height);
+    return {static_cast<float>(width), static_cast<float>(height)};
+}
+
+void SdlPlatform::paintWindow(SDL_Surface* screen, const SDL_Rect& box, std::int32_t border)
+{
+    fill(screen, {0, 0, screen->w, screen->h}, faceColour);
+    if (border >= 2) {
+        edge(screen, box, shadowColour, highlightColour);
+        edge(screen, {box.x + 1, box.y + 1, box.w - 2, box.h - 2}, darkShadowColour, lightColour);
+    }
+}
+
+void SdlPlatform::Present(const Surface& picture)
+{
+    SDL_Surface* screen = SDL_GetWindowSurface(window);
+    if (!screen) fail("cannot draw into the window");
+
+    const std::int32_t border = picture.BorderWidth();
+    const SDL_Rect box{checked::toInt32(picture.Left, "picRender.Left"),
+                       checked::toInt32(picture.Top, "picRender.Top"),
+                       picture.image()->w + 2 * border, picture.image()->h + 2 * border};
+    if (box.x != lastBox.x || box.y != lastBox.y) repaintAll = true;
+    if (repaintAll) paintWindow(screen, box, border);
+
+    SDL_Rect inside{box.x + border, box.y + border, picture.image()->w, picture.image()->h};
+    if (SDL_BlitSurface(picture.image(), nullptr, screen, &inside) != 0) fail("cannot show the frame");
+
+    const SDL_Rect whole{0, 0, screen->w, screen->h};
+    SDL_Rect shown{};
+    if (repaintAll) {
+        shown = whole;
+    } else if (!SDL_IntersectRect(&inside, &whole, &shown)) {
+        return;
+    }
+    if (SDL_UpdateWindowSurfaceRects(window, &shown, 1) != 0) fail("cannot show the frame");
+    repaintAll = false;
+    lastBox = box;
+}

@@ -1,0 +1,3 @@
+#include "core/frmMain.h"
+
+void frmMain::GameCode() {}

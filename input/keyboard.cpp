@@ -1,0 +1,24 @@
+#include "core/checked.h"
+#include "core/frmMain.h"
+
+// Key events only record which keys are held; the ticks poll the table. The
+// shift state is ignored, and an auto-repeated key-down changes nothing.
+void frmMain::Form_KeyDown(std::int16_t& KeyCode, std::int16_t&)
+{
+    state.keyState[checked::index(KeyCode, state.keyState.size(), "keyState key code")] = True;
+}
+
+void frmMain::Form_KeyUp(std::int16_t& KeyCode, std::int16_t&)
+{
+    state.keyState[checked::index(KeyCode, state.keyState.size(), "keyState key code")] = False;
+}
+
+void frmMain::picRender_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift)
+{
+    Form_KeyDown(KeyCode, Shift);
+}
+
+void frmMain::picRender_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift)
+{
+    Form_KeyUp(KeyCode, Shift);
+}

@@ -1,0 +1,99 @@
+#pragma once
+// A scripted platform for tests: the clock moves only when the script says
+// so, and each DoEvents delivers the next pass's list of events. When the
+// script runs out, the window is asked to close, so every run ends.
+
+#include <cstdint>
+#include <deque>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "core/platform.h"
+#include "render/surface.h"
+
+class FakePlatform final : public Platform {
+public:
+    struct Event {
+        enum Kind { KeyDown, KeyUp, Resize, Close, Advance } kind;
+        int a = 0;
+        int b = 0;
+    };
+    static Event keyDown(int code) { return {Event::KeyDown, code}; }
+    static Event keyUp(int code) { return {Event::KeyUp, code}; }
+    static Event resize(int width, int height) { return {Event::Resize, width, height}; }
+    static Event close() { return {Event::Close}; }
+    static Event advance(int ms) { return {Event::Advance, ms}; }
+
+    // One list of events for each call of DoEvents, in order.
+    std::deque<std::vector<Event>> script;
+    std::int64_t now = 1'000'000;  // a machine that has been up for a while
+    std::int64_t advancePerRead = 0;
+    ClientSize client{339, 259};
+
+    std::vector<std::string> captions;
+    std::vector<std::int64_t> presentedAt;  // clock reading at each Refresh
+    int shows = 0;
+    int deliveries = 0;
+
+    void Show(FormEvents& form) override
+    {
+        ++shows;
+        form.Form_Resize();
+    }
+
+    void DoEvents(FormEvents& form) override
+    {
+        ++deliveries;
+        if (script.empty()) {
+            deliver(close(), form);
+            return;
+        }
+        const std::vector<Event> events = script.front();
+        script.pop_front();
+        for (const Event& event : events) deliver(event, form);
+    }
+
+    std::int64_t GetTickCount() override
+    {
+        const std::int64_t reading = now;
+        now += advancePerRead;
+        // A wait on a clock that the script never moves would spin forever.
+        if (advancePerRead == 0 && ++idleReads > 1'000'000) {
+            throw std::logic_error("the scripted clock never advances");
+        }
+        return reading;
+    }
+
+    std::string_view AppTitle() const override { return "Quentavox"; }
+    void SetCaption(std::string_view caption) override { captions.emplace_back(caption); }
+    ClientSize ClientArea() const override { return client; }
+    void Present(const Surface&) override { presentedAt.push_back(now); }
+
+private:
+    void deliver(const Event& event, FormEvents& form)
+    {
+        std::int16_t code = static_cast<std::int16_t>(event.a);
+        std::int16_t shift = 0;
+        switch (event.kind) {
+        case Event::KeyDown: form.picRender_KeyDown(code, shift); break;
+        case Event::KeyUp: form.picRender_KeyUp(code, shift); break;
+        case Event::Resize:
+            client = {static_cast<float>(event.a), static_cast<float>(event.b)};
+            form.Form_Resize();
+            break;
+        case Event::Close: {
+            std::int16_t cancel = 0;
+            std::int16_t mode = 0;
+            form.Form_QueryUnload(cancel, mode);
+            break;
+        }
+        case Event::Advance:
+            now += event.a;
+            idleReads = 0;
+            break;
+        }
+    }
+
+    int idleReads = 0;
+};
