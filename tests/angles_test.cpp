@@ -1,0 +1,80 @@
+#include "angles/angles.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/checked.h"
+
+namespace {
+
+struct Tables {
+    AngleTable sinTable{};
+    AngleTable tanTable{};
+    Tables() { generateTrig(sinTable, tanTable); }
+};
+
+}  // namespace
+
+TEST(Angles, TablesHoldTheRoundedSixtyFourBitValues)
+{
+    const Tables t;
+    EXPECT_EQ(t.sinTable[0], 0.0f);
+    EXPECT_EQ(t.tanTable[0], 0.0f);
+    EXPECT_EQ(t.sinTable[45], 0.70710677f);
+    EXPECT_EQ(t.tanTable[45], 1.0f);
+    EXPECT_EQ(t.sinTable[90], 1.0f);
+    EXPECT_EQ(t.tanTable[90], -22877332.0f);
+    EXPECT_EQ(t.tanTable[135], -1.0f);
+    EXPECT_EQ(t.sinTable[180], -8.742278e-8f);
+    EXPECT_EQ(t.tanTable[180], 8.742278e-8f);
+    EXPECT_EQ(t.sinTable[270], -1.0f);
+    EXPECT_EQ(t.tanTable[270], -83858280.0f);
+    for (int i = 1; i < 360; ++i) {
+        EXPECT_NE(t.sinTable[std::size_t(i)], 0.0f) << i;
+        EXPECT_NE(t.tanTable[std::size_t(i)], 0.0f) << i;
+        EXPECT_TRUE(std::isfinite(t.tanTable[std::size_t(i)])) << i;
+        if (i != 90 && i != 270) {
+            EXPECT_LT(std::fabs(t.sinTable[std::size_t(i)]), 1.0f) << i;
+        }
+    }
+}
+
+TEST(Angles, NormaliseWrapsEverySixteenBitValueIntoOneTurn)
+{
+    EXPECT_EQ(normaliseAngle(0), 0);
+    EXPECT_EQ(normaliseAngle(360), 0);
+    EXPECT_EQ(normaliseAngle(-1), 359);
+    EXPECT_EQ(normaliseAngle(-360), 0);
+    EXPECT_EQ(normaliseAngle(720), 0);
+    EXPECT_EQ(normaliseAngle(32767), 7);
+    EXPECT_EQ(normaliseAngle(-32768), 352);
+    for (int a = -32768; a <= 32767; ++a) {
+        ASSERT_EQ(normaliseAngle(static_cast<std::int16_t>(a)), ((a % 360) + 360) % 360) << a;
+    }
+}
+
+TEST(Angles, LookUpsWrapAndCosineReadsNinetyDegreesOn)
+{
+    const Tables t;
+    EXPECT_EQ(lSin(t.sinTable, 180), -8.742278e-8f);
+    EXPECT_EQ(lSin(t.sinTable, -90), -1.0f);
+    EXPECT_EQ(lSin(t.sinTable, 270), -1.0f);
+    EXPECT_EQ(lCos(t.sinTable, 0), 1.0f);
+    EXPECT_EQ(lCos(t.sinTable, 270), 0.0f);
+    EXPECT_EQ(lCos(t.sinTable, 90), -8.742278e-8f);
+    EXPECT_EQ(lCos(t.sinTable, 32677), t.sinTable[7]);
+    EXPECT_EQ(lCos(t.sinTable, 32677), lSin(t.sinTable, 32767));
+    EXPECT_EQ(lCos(t.sinTable, -32768), t.sinTable[82]);
+    EXPECT_THROW(lCos(t.sinTable, 32678), RuntimeError);
+    EXPECT_EQ(lTan(t.tanTable, 90), -22877332.0f);
+    EXPECT_EQ(lTan(t.tanTable, -270), -22877332.0f);
+    EXPECT_EQ(lTan(t.tanTable, 270), -83858280.0f);
+    EXPECT_EQ(lTan(t.tanTable, 360), 0.0f);
+}
+
+TEST(Angles, RadiansUsesTheFifteenDigitConstant)
+{
+    EXPECT_EQ(Radians(90), static_cast<float>(90.0 * 3.14159265358979 / 180.0));
+    EXPECT_EQ(Radians(0), 0.0f);
+}

@@ -1,0 +1,115 @@
+#include "render/gdi.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "render/surface.h"
+
+namespace {
+
+std::uint32_t& pixel(const DeviceContext& dc, int x, int y) { return dc.pixels[y * dc.pitch + x]; }
+
+// A source whose every pixel is distinct, so a wrong sample always shows.
+Surface numbered(int width, int height)
+{
+    Surface surface(width, height);
+    const DeviceContext dc = surface.hDC();
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) pixel(dc, x, y) = std::uint32_t(y * 1000 + x + 1);
+    }
+    return surface;
+}
+
+// The copy as defined, one destination pixel at a time.
+void referenceStretch(const DeviceContext& to, int x, int y, int w, int h, const DeviceContext& from,
+                      int sx, int sy, int sw, int sh)
+{
+    for (int j = 0; j < h; ++j) {
+        for (int i = 0; i < w; ++i) {
+            const int dx = x + i;
+            const int dy = y + j;
+            if (dx < 0 || dy < 0 || dx >= to.width || dy >= to.height) continue;
+            const auto u = std::int64_t(2 * i + 1) * sw / (2 * std::int64_t{w});
+            const auto v = std::int64_t(2 * j + 1) * sh / (2 * std::int64_t{h});
+            pixel(to, dx, dy) = pixel(from, sx + int(u), sy + int(v));
+        }
+    }
+}
+
+void expectSameImage(const Surface& a, const Surface& b)
+{
+    const DeviceContext da = a.hDC();
+    const DeviceContext db = b.hDC();
+    for (int y = 0; y < da.height; ++y) {
+        for (int x = 0; x < da.width; ++x) {
+            ASSERT_EQ(pixel(da, x, y), pixel(db, x, y)) << "at (" << x << ", " << y << ")";
+        }
+    }
+}
+
+}  // namespace
+
+TEST(GetPixel, AnswersRedInTheLowByteAndInvalidOutside)
+{
+    Surface surface(2, 2);
+    pixel(surface.hDC(), 1, 0) = 0x00112233;  // red 0x11, green 0x22, blue 0x33
+    EXPECT_EQ(GetPixel(surface.hDC(), 1, 0), 0x00332211u);
+    EXPECT_EQ(GetPixel(surface.hDC(), 0, 0), 0u);
+    EXPECT_EQ(GetPixel(surface.hDC(), -1, 0), CLR_INVALID);
+    EXPECT_EQ(GetPixel(surface.hDC(), 0, 2), CLR_INVALID);
+    EXPECT_EQ(GetPixel(surface.hDC(), 2, 1), CLR_INVALID);
+}
+
+TEST(StretchBlt, MatchesThePerPixelDefinitionWhenScalingAndClipping)
+{
+    const Surface source = numbered(128, 64);
+    std::mt19937 random(7);
+    auto between = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
+    for (int round = 0; round < 400; ++round) {
+        Surface actual(40, 30);
+        Surface expected(40, 30);
+        const int w = between(0, 3) == 0 ? 1 : between(1, 90);
+        const int h = between(1, 900);
+        const int x = between(-w, 45);
+        const int y = between(-h, 35);
+        const int sw = between(1, 20);
+        const int sh = between(1, 64);
+        const int sx = between(0, 128 - sw);
+        const int sy = between(0, 64 - sh);
+        EXPECT_EQ(StretchBlt(actual.hDC(), x, y, w, h, source.hDC(), sx, sy, sw, sh, SRCCOPY), 1);
+        referenceStretch(expected.hDC(), x, y, w, h, source.hDC(), sx, sy, sw, sh);
+        SCOPED_TRACE(::testing::Message() << "dest (" << x << ", " << y << ", " << w << ", " << h
+                                          << ") source (" << sx << ", " << sy << ", " << sw << ", "
+                                          << sh << ")");
+        expectSameImage(actual, expected);
+    }
+}
+
+TEST(StretchBlt, ClippingDoesNotMoveTheSampling)
+{
+    // An 800-row wall column on a 236-row view shows the very source rows
+    // that the same column shows on an 800-row view, shifted by its top.
+    const Surface texture = numbered(128, 64);
+    Surface tall(1, 800);
+    Surface view(1, 236);
+    StretchBlt(tall.hDC(), 0, 0, 1, 800, texture.hDC(), 96, 0, 1, 64, SRCCOPY);
+    StretchBlt(view.hDC(), 0, -282, 1, 800, texture.hDC(), 96, 0, 1, 64, SRCCOPY);
+    for (int row = 0; row < 236; ++row) {
+        ASSERT_EQ(pixel(view.hDC(), 0, row), pixel(tall.hDC(), 0, row + 282)) << row;
+    }
+}
+
+TEST(StretchBlt, RefusesABadSourceAndDrawsNothing)
+{
+    const Surface source = numbered(64, 64);
+    Surface destination(8, 8);
+    EXPECT_EQ(StretchBlt(destination.hDC(), 0, 0, 8, 8, source.hDC(), 1, 0, 64, 64, SRCCOPY), 0);
+    EXPECT_EQ(StretchBlt(destination.hDC(), 0, 0, 8, 8, source.hDC(), 0, -1, 4, 4, SRCCOPY), 0);
+    EXPECT_EQ(StretchBlt(destination.hDC(), 0, 0, 8, 8, source.hDC(), 0, 0, 0, 4, SRCCOPY), 0);
+    EXPECT_EQ(StretchBlt(destination.hDC(), 0, 0, 8, 8, source.hDC(), 0, 0, 4, 4, 0x00EE0086), 0);
+    EXPECT_EQ(StretchBlt(destination.hDC(), 0, 0, 1, 0, source.hDC(), 0, 0, 1, 64, SRCCOPY), 1);
+    for (int y = 0; y < 8; ++y) {
+        for (int x = 0; x < 8; ++x) EXPECT_EQ(pixel(destination.hDC(), x, y), 0u);
+    }
+}

@@ -1,0 +1,137 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+#include "core/frmMain.h"
+#include "tests/fake_platform.h"
+
+namespace {
+
+using Event = FakePlatform::Event;
+constexpr int rightArrow = 39;
+
+struct ScriptedRun {
+    FakePlatform platform;
+    frmMain form{platform};
+
+    explicit ScriptedRun(std::initializer_list<std::vector<Event>> passes) { platform.script = passes; }
+
+    // Runs the program until the close request that ends every script.
+    void toTheEnd()
+    {
+        EXPECT_THROW(form.Form_Load(), ProgramEnd);
+        EXPECT_EQ(form.state.quitRequested, True);
+    }
+
+    // Each turning tick adds exactly 2 degrees, so the heading counts ticks.
+    int ticks() const
+    {
+        const int degrees = static_cast<int>(form.state.playerAngle);
+        return ((degrees % 360) + 360) % 360 / 2;
+    }
+    std::size_t frames() const { return platform.presentedAt.size(); }
+};
+
+}  // namespace
+
+TEST(MainLoop, StartsAtTheCentreOfCellTwoTwoWithTablesAndMapReady)
+{
+    ScriptedRun run({});
+    run.toTheEnd();
+    EXPECT_EQ(run.platform.shows, 1);
+    EXPECT_EQ(run.form.state.playerX, 2.5f);
+    EXPECT_EQ(run.form.state.playerY, 2.5f);
+    EXPECT_EQ(run.form.state.playerAngle, 0.0f);
+    EXPECT_EQ(run.form.state.sinTable[90], 1.0f);
+    EXPECT_EQ(run.form.state.mapCells(2, 0), 4);
+    // A close request made during start-up arrives after the first frame.
+    EXPECT_EQ(run.frames(), 1u);
+    EXPECT_TRUE(run.platform.captions.empty());
+}
+
+TEST(MainLoop, RunsOneTickPerWholeEightMillisecondsAndDropsTheRest)
+{
+    ScriptedRun run({{FakePlatform::keyDown(rightArrow), FakePlatform::advance(9)}});
+    run.toTheEnd();
+    EXPECT_EQ(run.ticks(), 1);
+
+    for (const auto& [elapsed, expected] : {std::pair{15, 1}, {16, 2}, {23, 2}, {24, 3}, {2000, 250}}) {
+        ScriptedRun timed({{FakePlatform::keyDown(rightArrow), FakePlatform::advance(9)},
+                   {FakePlatform::advance(elapsed)}});
+        timed.toTheEnd();
+        EXPECT_EQ(timed.ticks() - 1, expected % 180) << elapsed << " ms";
+    }
+}
+
+TEST(MainLoop, EveryPassTakesAtLeastNineMilliseconds)
+{
+    ScriptedRun run({{}, {}, {}, {}, {}});
+    run.platform.advancePerRead = 1;
+    run.toTheEnd();
+    ASSERT_EQ(run.frames(), 6u);
+    for (std::size_t i = 1; i < run.frames(); ++i) {
+        EXPECT_GE(run.platform.presentedAt[i] - run.platform.presentedAt[i - 1], 9);
+    }
+}
+
+TEST(MainLoop, ALongStallDoesNotFailOrJump)
+{
+    ScriptedRun longest({{FakePlatform::keyDown(rightArrow), FakePlatform::advance(32767)}});
+    longest.toTheEnd();
+    EXPECT_EQ(longest.ticks(), 4095 % 180);
+
+    // Longer than the 16-bit elapsed time can hold: the backlog is dropped.
+    ScriptedRun suspended({{FakePlatform::keyDown(rightArrow), FakePlatform::advance(40'000'000)}});
+    suspended.toTheEnd();
+    EXPECT_EQ(suspended.ticks(), 1);
+}
+
+TEST(MainLoop, CaptionShowsOneFrameAfterTheFirstPassThenUpdatesEverySecond)
+{
+    // The first pass stamps the update at 9 ms; the third pass tests at 999
+    // or 1000 ms after that stamp.
+    for (const auto& [last, updates] : {std::pair{17, 1u}, {18, 2u}}) {
+        ScriptedRun run({{FakePlatform::advance(9)}, {FakePlatform::advance(982)}, {FakePlatform::advance(last)}});
+        run.toTheEnd();
+        ASSERT_EQ(run.platform.captions.size(), updates) << last;
+        EXPECT_EQ(run.platform.captions[0], "Quentavox - 1fps");
+        if (updates == 2) {
+            EXPECT_EQ(run.platform.captions[1], "Quentavox - 2fps");
+            EXPECT_EQ(run.form.state.framesPerSecond, 2);
+        }
+    }
+}
+
+TEST(MainLoop, CaptionIntervalCountsFromAFreshClockRead)
+{
+    // With the clock moving 1 ms per read, the update of the first pass
+    // stamps the read after its test. The second pass tests a clock read
+    // 4 ms after that stamp plus the scripted time, so 995 ms is not enough
+    // and 996 is; a stamp reusing the test's read would already fire at 995.
+    for (const auto& [scripted, updates] : {std::pair{995, 1u}, {996, 2u}}) {
+        ScriptedRun run({{FakePlatform::advance(20)}, {FakePlatform::advance(scripted)}});
+        run.platform.advancePerRead = 1;
+        run.toTheEnd();
+        EXPECT_EQ(run.platform.captions.size(), updates) << scripted;
+    }
+}
+
+TEST(MainLoop, CloseRequestEndsThePassAtOnce)
+{
+    ScriptedRun run({{FakePlatform::keyDown(rightArrow), FakePlatform::advance(9)},
+             {FakePlatform::advance(2000), FakePlatform::close()},
+             {FakePlatform::advance(9)}});
+    run.toTheEnd();
+    EXPECT_EQ(run.frames(), 2u);           // no frame after the close request
+    EXPECT_EQ(run.ticks(), 1);              // the 250 ticks of the closing pass never ran
+    EXPECT_EQ(run.platform.captions.size(), 1u);
+}
+
+TEST(MainLoop, AKeyPressedAndReleasedWithinOnePassLeavesNoTrace)
+{
+    ScriptedRun run({{FakePlatform::keyDown(rightArrow), FakePlatform::keyUp(rightArrow),
+              FakePlatform::keyDown(38), FakePlatform::keyUp(38), FakePlatform::advance(50)}});
+    run.toTheEnd();
+    EXPECT_EQ(run.form.state.playerAngle, 0.0f);
+    EXPECT_EQ(run.form.state.playerY, 2.5f);
+}
