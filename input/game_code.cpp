@@ -1,3 +1,86 @@
+#include <cmath>
+#include <cstddef>
+#include <optional>
+
+#include "angles/angles.h"
+#include "core/checked.h"
 #include "core/frmMain.h"
 
-void frmMain::GameCode() {}
+namespace {
+
+constexpr std::size_t leftArrow = 37;
+constexpr std::size_t upArrow = 38;
+constexpr std::size_t rightArrow = 39;
+constexpr std::size_t downArrow = 40;
+constexpr std::size_t comma = 188;
+constexpr std::size_t fullStop = 190;
+
+constexpr float turningStep = 2.0f;
+constexpr double walkingStep = 0.04;
+constexpr float sidestepOffset = 90.0f;
+constexpr float wholeTurn = 360.0f;
+
+struct Candidate {
+    double x;
+    double y;
+};
+
+float turned(float angle, float step)
+{
+    return checked::toSingle(double{angle} + double{step}, "playerAngle");
+}
+
+// One step from the current position along the whole-degree direction
+// nearest `angle`; a negative step walks backward.
+Candidate stepFrom(const GameState& state, double angle, double step)
+{
+    const std::int16_t w = checked::toInt16(angle, "walking angle");
+    return {static_cast<double>(state.playerX) +
+                static_cast<double>(lSin(state.sinTable, w)) * step,
+            static_cast<double>(state.playerY) +
+                static_cast<double>(lCos(state.sinTable, w)) * step};
+}
+
+}  // namespace
+
+void frmMain::GameCode()
+{
+    const auto held = [this](std::size_t code) { return state.keyState[code] != False; };
+
+    // Left then right, so holding both cancels.
+    if (held(leftArrow)) state.playerAngle = turned(state.playerAngle, -turningStep);
+    if (held(rightArrow)) state.playerAngle = turned(state.playerAngle, turningStep);
+    // Whole turns are dropped so that the angle, and the angle plus the
+    // offsets its readers add, always fits the 16-bit whole-degree
+    // conversion. Every reader rounds to whole degrees and wraps those modulo
+    // 360, and the angle is a whole even number, so neither a drawn column
+    // nor a step changes. fmod is exact, so the result stays whole.
+    state.playerAngle = std::fmod(state.playerAngle, wholeTurn);
+
+    // Each held walking key replaces the candidate of the keys before it, so
+    // only the last one in this order moves the player.
+    const double angle = state.playerAngle;
+    std::optional<Candidate> candidate;
+    if (held(upArrow)) candidate = stepFrom(state, angle, walkingStep);
+    if (held(downArrow)) candidate = stepFrom(state, angle, -walkingStep);
+    if (held(comma)) candidate = stepFrom(state, angle - sidestepOffset, walkingStep);
+    if (held(fullStop)) candidate = stepFrom(state, angle + sidestepOffset, walkingStep);
+    if (!candidate) return;
+
+    // Only the candidate's own cell decides; when it is a wall the player
+    // slides along y if that cell is open, else along x.
+    const std::int64_t cx = checked::floorToInt(candidate->x, "candidate x");
+    const std::int64_t cy = checked::floorToInt(candidate->y, "candidate y");
+    const std::int64_t px = checked::floorToInt(state.playerX, "playerX");
+    const std::int64_t py = checked::floorToInt(state.playerY, "playerY");
+    const float newX = checked::toSingle(candidate->x, "playerX");
+    const float newY = checked::toSingle(candidate->y, "playerY");
+    if (state.mapCells(cx, cy) == 0) {
+        state.playerX = newX;
+        state.playerY = newY;
+    } else if (state.mapCells(px, cy) == 0) {
+        state.playerY = newY;
+    } else if (state.mapCells(cx, py) == 0) {
+        state.playerX = newX;
+    }
+}

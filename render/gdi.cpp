@@ -38,6 +38,62 @@ private:
     std::int64_t remainder = 0;
 };
 
+// When a span is stretched (n >= m), each source pixel covers a run of
+// neighbouring destination pixels. This walks those runs: the source index
+// and the end of its run, where the first destination pixel of the next
+// source pixel lies, ceil((2n(s + 1) - m) / 2m). Filling whole runs leaves
+// the stepping out of the per-pixel loop.
+class RunStepper {
+public:
+    RunStepper(std::int64_t n, std::int64_t m, std::int64_t first)
+        : denominator(2 * m), stepQuotient((2 * n) / denominator), stepRemainder((2 * n) % denominator),
+          source((2 * first + 1) * m / (2 * n))
+    {
+        const std::int64_t numerator = 2 * n * (source + 1) - m;
+        quotient = numerator / denominator;
+        remainder = numerator % denominator;
+    }
+
+    std::int64_t index() const { return source; }
+    std::int64_t end() const { return quotient + (remainder != 0); }
+
+    void next()
+    {
+        ++source;
+        quotient += stepQuotient;
+        remainder += stepRemainder;
+        if (remainder >= denominator) {
+            remainder -= denominator;
+            ++quotient;
+        }
+    }
+
+private:
+    std::int64_t denominator;
+    std::int64_t stepQuotient;
+    std::int64_t stepRemainder;
+    std::int64_t source;
+    std::int64_t quotient = 0;
+    std::int64_t remainder = 0;
+};
+
+// One destination row from one source row, pixels x0..x1 of a span of
+// `width` starting at x, from `sourceWidth` source pixels.
+void copyRow(std::uint32_t* to, const std::uint32_t* in, std::int64_t x, std::int64_t x0, std::int64_t x1,
+             std::int64_t width, std::int64_t sourceWidth)
+{
+    if (width >= sourceWidth) {
+        for (RunStepper column(width, sourceWidth, x0 - x); x0 < x1; column.next()) {
+            const std::uint32_t value = in[column.index()];
+            const std::int64_t end = std::min(x + column.end(), x1);
+            for (; x0 < end; ++x0) to[x0] = value;
+        }
+        return;
+    }
+    SpanStepper column(width, sourceWidth, x0 - x);
+    for (std::int64_t dx = x0; dx < x1; ++dx, column.next()) to[dx] = in[column.index()];
+}
+
 bool inside(std::int64_t start, std::int64_t length, std::int64_t limit)
 {
     return start >= 0 && start + length <= limit;
@@ -73,10 +129,19 @@ int StretchBlt(const DeviceContext& destination, std::int32_t x, std::int32_t y,
     SpanStepper row(height, sourceHeight, y0 - y);
 
     // A one-pixel-wide column, as every wall column is: one source column
-    // stretched down the destination column.
+    // stretched down the destination column, a run of rows per source pixel.
     if (x1 - x0 == 1) {
         const std::uint32_t* column = from + SpanStepper(width, sourceWidth, x0 - x).index();
         to += x0;
+        if (height >= sourceHeight) {
+            std::int64_t dy = y0;
+            for (RunStepper rows(height, sourceHeight, y0 - y); dy < y1; rows.next()) {
+                const std::uint32_t value = column[rows.index() * source.pitch];
+                const std::int64_t end = std::min(y + rows.end(), y1);
+                for (; dy < end; ++dy, to += destination.pitch) *to = value;
+            }
+            return 1;
+        }
         for (std::int64_t dy = y0; dy < y1; ++dy, row.next(), to += destination.pitch) {
             *to = column[row.index() * source.pitch];
         }
@@ -92,9 +157,7 @@ int StretchBlt(const DeviceContext& destination, std::int32_t x, std::int32_t y,
                         static_cast<std::size_t>(x1 - x0) * sizeof(std::uint32_t));
             continue;
         }
-        const std::uint32_t* in = from + row.index() * source.pitch;
-        SpanStepper column(width, sourceWidth, x0 - x);
-        for (std::int64_t dx = x0; dx < x1; ++dx, column.next()) to[dx] = in[column.index()];
+        copyRow(to, from + row.index() * source.pitch, x, x0, x1, width, sourceWidth);
         previousRow = row.index();
     }
     return 1;

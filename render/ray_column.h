@@ -1,0 +1,39 @@
+#pragma once
+// One screen column of the view: the ray cast at a whole-degree offset from
+// the heading, the wall it meets first and how tall that wall is drawn.
+
+#include <cstdint>
+
+#include "core/game_state.h"
+
+// The cell code each of the two walks read last. Within a frame it carries
+// over from column to column: a walk that starts outside the grid reads no
+// cell and keeps what the previous column left.
+struct LastWallCodes {
+    std::int16_t yLineCode = 0;
+    std::int16_t xLineCode = 0;
+};
+
+// What a column draws: texture `wallCode`, source column `textureColumn`
+// (64..127, the darker half, for faces on lines y = k), stretched over
+// `wallHeight` rows from row `wallTop`.
+struct WallColumn {
+    std::int16_t wallCode = 0;
+    std::int16_t textureColumn = 0;
+    float wallDistance = 0;  // corrected for the ray's angle from the heading
+    std::int32_t wallHeight = 0;
+    std::int32_t wallTop = 0;
+};
+
+// A wall nearer than this is drawn as if it were this near: a player standing
+// exactly on a face would otherwise divide by zero.
+inline constexpr float nearestWallDistance = 1.0f / 256.0f;
+
+// Degrees between the heading and the ray of `screenColumn` for a view
+// `width` pixels wide: floor(70 x screenColumn / width) - 35.
+std::int32_t columnRayOffset(std::int32_t screenColumn, std::int32_t width);
+
+// Casts the ray at `rayOffset` degrees from the player's heading through the
+// grid and sizes the wall it meets for a view `height` pixels high.
+WallColumn castColumn(const GameState& state, std::int32_t rayOffset, float height,
+                      LastWallCodes& lastCodes);

@@ -1,0 +1,146 @@
+// The real platform on SDL's dummy video driver: no display is needed, and
+// events pushed onto SDL's queue arrive as they would from a desktop.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <string_view>
+#include <vector>
+
+#include "core/sdl_platform.h"
+
+namespace {
+
+struct Call {
+    std::string_view handler;
+    std::int16_t code = 0;
+    bool operator==(const Call&) const = default;
+};
+
+class RecordingForm final : public FormEvents {
+public:
+    std::vector<Call> calls;
+
+    void Form_Resize() override { calls.push_back({"Form_Resize"}); }
+    void Form_KeyDown(std::int16_t& KeyCode, std::int16_t&) override
+    {
+        calls.push_back({"Form_KeyDown", KeyCode});
+    }
+    void Form_KeyUp(std::int16_t& KeyCode, std::int16_t&) override
+    {
+        calls.push_back({"Form_KeyUp", KeyCode});
+    }
+    void picRender_KeyDown(std::int16_t& KeyCode, std::int16_t&) override
+    {
+        calls.push_back({"picRender_KeyDown", KeyCode});
+    }
+    void picRender_KeyUp(std::int16_t& KeyCode, std::int16_t&) override
+    {
+        calls.push_back({"picRender_KeyUp", KeyCode});
+    }
+    void Form_QueryUnload(std::int16_t&, std::int16_t&) override
+    {
+        calls.push_back({"Form_QueryUnload"});
+    }
+};
+
+// Chooses the dummy driver before the platform starts SDL.
+struct DummyVideo {
+    DummyVideo() { setenv("SDL_VIDEODRIVER", "dummy", 1); }
+};
+
+class SdlPlatformTest : public ::testing::Test {
+protected:
+    // The platform keeps its window to itself; it is the only one, and the
+    // dummy driver gives no window the keyboard focus, so look it up by id.
+    static SDL_Window* theWindow()
+    {
+        for (Uint32 id = 1; id < 1000; ++id) {
+            if (SDL_Window* window = SDL_GetWindowFromID(id)) return window;
+        }
+        return nullptr;
+    }
+
+    void SetUp() override
+    {
+        window = theWindow();
+        ASSERT_NE(window, nullptr);
+        platform.Show(form);
+        platform.DoEvents(form);
+        form.calls.clear();
+    }
+
+    void push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError(); }
+
+    void pushKey(Uint32 type, SDL_Scancode scancode, SDL_Keycode sym)
+    {
+        SDL_Event event{};
+        event.type = type;
+        event.key.windowID = SDL_GetWindowID(window);
+        event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
+        event.key.keysym.scancode = scancode;
+        event.key.keysym.sym = sym;
+        push(event);
+    }
+
+    void pushWindowEvent(SDL_WindowEventID what)
+    {
+        SDL_Event event{};
+        event.type = SDL_WINDOWEVENT;
+        event.window.windowID = SDL_GetWindowID(window);
+        event.window.event = what;
+        push(event);
+    }
+
+    DummyVideo dummyVideo;
+    SdlPlatform platform;
+    SDL_Window* window = nullptr;
+    RecordingForm form;
+};
+
+}  // namespace
+
+TEST_F(SdlPlatformTest, KeysReachTheRenderSurfaceHandlersWithTheirCodes)
+{
+    pushKey(SDL_KEYDOWN, SDL_SCANCODE_UP, SDLK_UP);
+    pushKey(SDL_KEYDOWN, SDL_SCANCODE_PERIOD, SDLK_PERIOD);
+    pushKey(SDL_KEYUP, SDL_SCANCODE_UP, SDLK_UP);
+    pushKey(SDL_KEYDOWN, SDL_SCANCODE_AC_BACK, SDLK_AC_BACK);  // has no code: ignored
+    platform.DoEvents(form);
+    EXPECT_EQ(form.calls, (std::vector<Call>{{"picRender_KeyDown", 38},
+                                             {"picRender_KeyDown", 190},
+                                             {"picRender_KeyUp", 38}}));
+}
+
+TEST_F(SdlPlatformTest, LosingTheFocusReleasesHeldKeysOnce)
+{
+    pushKey(SDL_KEYDOWN, SDL_SCANCODE_UP, SDLK_UP);
+    pushKey(SDL_KEYDOWN, SDL_SCANCODE_LEFT, SDLK_LEFT);
+    pushKey(SDL_KEYUP, SDL_SCANCODE_LEFT, SDLK_LEFT);
+    platform.DoEvents(form);
+    form.calls.clear();
+
+    pushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
+    pushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
+    platform.DoEvents(form);
+    EXPECT_EQ(form.calls, (std::vector<Call>{{"picRender_KeyUp", 38}}));
+}
+
+TEST_F(SdlPlatformTest, CloseRequestsReachQueryUnload)
+{
+    SDL_Event quit{};
+    quit.type = SDL_QUIT;
+    push(quit);
+    pushWindowEvent(SDL_WINDOWEVENT_CLOSE);
+    platform.DoEvents(form);
+    EXPECT_EQ(form.calls, (std::vector<Call>{{"Form_QueryUnload"}, {"Form_QueryUnload"}}));
+}
+
+TEST_F(SdlPlatformTest, ResizingTheWindowReachesFormResize)
+{
+    SDL_SetWindowSize(window, 400, 300);
+    platform.DoEvents(form);
+    EXPECT_EQ(form.calls, (std::vector<Call>{{"Form_Resize"}}));
+    EXPECT_EQ(platform.ClientArea().ScaleWidth, 400);
+    EXPECT_EQ(platform.ClientArea().ScaleHeight, 300);
+}
