@@ -10,10 +10,6 @@
 
 namespace {
 
-// The six colours the decoder knows, 0x00BBGGRR. Any other colour silently
-// repeats the previous cell's code, so it is reported.
-constexpr std::array<std::uint32_t, 6> levelColours{0x00000000, 0x0000FFFF, 0x00FFFFFF,
-                                                    0x000000FF, 0x00FF0000, 0x0000FF00};
 // Wall codes 1..5 each have a texture; a higher code would have none.
 constexpr std::int16_t highestWallCode = 5;
 constexpr std::int32_t startX = 2;
@@ -73,7 +69,9 @@ LevelReport checkLevel(const Surface& picMap)
                                                " has no texture (textures are 1 to 5)"));
             }
             const std::uint32_t colour = GetPixel(picMap.hDC(), x, y);
-            if (std::find(levelColours.begin(), levelColours.end(), colour) == levelColours.end()) {
+            // Any other colour silently repeats the previous cell's code.
+            const auto listed = [colour](const LevelColour& entry) { return entry.colour == colour; };
+            if (std::none_of(levelColours.begin(), levelColours.end(), listed)) {
                 report.warnings.push_back(concat(pixel(x, y), "colour ", rgb(colour),
                                                  " is not a level colour; the cell repeats the code of "
                                                  "the pixel read before it (",

@@ -1,8 +1,8 @@
 # The pictures are checked and then compiled into the program, which reads no
 # file at run time. An edited level that breaks the level's rules stops the
 # build here with a message naming the file, the pixel and the rule.
+set(map ${CMAKE_SOURCE_DIR}/assets/map.bmp)
 set(pictures
-  ${CMAKE_SOURCE_DIR}/assets/map.bmp
   ${CMAKE_SOURCE_DIR}/assets/backdrop.bmp
   ${CMAKE_SOURCE_DIR}/assets/texture1.bmp
   ${CMAKE_SOURCE_DIR}/assets/texture2.bmp
@@ -13,9 +13,9 @@ set(pictures
 set(generated ${CMAKE_BINARY_DIR}/generated/embedded_pictures.cpp)
 add_custom_command(
   OUTPUT ${generated}
-  COMMAND level_check ${CMAKE_SOURCE_DIR}/assets/map.bmp ${pictures}
-  COMMAND embed_pictures ${generated} ${pictures}
-  DEPENDS ${pictures} level_check embed_pictures
+  COMMAND level_check ${map} ${pictures}
+  COMMAND embed_pictures ${generated} ${map} ${pictures}
+  DEPENDS ${map} ${pictures} level_check embed_pictures
   COMMENT "Checking the level and embedding the pictures"
   VERBATIM
 )

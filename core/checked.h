@@ -17,7 +17,7 @@ struct RuntimeError : std::runtime_error {
 
 namespace checked {
 
-[[noreturn]] inline void overflow(const char* what, double value, const char* type)
+[[noreturn, gnu::noinline, gnu::cold]] inline void overflow(const char* what, double value, const char* type)
 {
     throw RuntimeError("Overflow: " + std::string(what) + " = " + std::to_string(value) +
                        " does not fit in " + type);
@@ -87,15 +87,18 @@ inline std::int32_t add32(std::int32_t a, std::int32_t b, const char* what)
     return sum;
 }
 
+[[noreturn, gnu::noinline, gnu::cold]] inline void outOfRange(const char* what, std::int64_t value,
+                                                           std::size_t size)
+{
+    throw RuntimeError("Subscript out of range: " + std::string(what) + " = " +
+                       std::to_string(value) + " (valid 0.." + std::to_string(size - 1) + ")");
+}
+
 // An index is compared as an unsigned number against the table's size, so a
 // negative index fails as well as one past the end.
 inline std::size_t index(std::int64_t value, std::size_t size, const char* what)
 {
-    if (static_cast<std::uint64_t>(value) >= size) {
-        throw RuntimeError("Subscript out of range: " + std::string(what) + " = " +
-                           std::to_string(value) + " (valid 0.." + std::to_string(size - 1) +
-                           ")");
-    }
+    if (static_cast<std::uint64_t>(value) >= size) outOfRange(what, value, size);
     return static_cast<std::size_t>(value);
 }
 
