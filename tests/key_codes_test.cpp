@@ -13,83 +13,56 @@ std::optional<std::int16_t> code(SDL_Keycode sym, SDL_Scancode scancode)
 }
 
 // A key that types no character, as SDL reports it.
-std::optional<std::int16_t> namedKey(SDL_Scancode scancode)
-{
-    return code(SDL_SCANCODE_TO_KEYCODE(scancode), scancode);
-}
+SDL_Keycode named(SDL_Scancode scancode) { return SDL_SCANCODE_TO_KEYCODE(scancode); }
 
 }  // namespace
 
-TEST(KeyCodes, TheSixKeysInUse)
+TEST(KeyCodes, GoByCharacterThenByMappedKeyThenByPlace)
 {
-    EXPECT_EQ(namedKey(SDL_SCANCODE_LEFT), 37);
-    EXPECT_EQ(namedKey(SDL_SCANCODE_UP), 38);
-    EXPECT_EQ(namedKey(SDL_SCANCODE_RIGHT), 39);
-    EXPECT_EQ(namedKey(SDL_SCANCODE_DOWN), 40);
-    EXPECT_EQ(code(SDLK_COMMA, SDL_SCANCODE_COMMA), 188);
-    EXPECT_EQ(code(SDLK_PERIOD, SDL_SCANCODE_PERIOD), 190);
-}
-
-TEST(KeyCodes, LettersDigitsAndOtherKeys)
-{
-    for (int i = 0; i < 26; ++i) {
-        EXPECT_EQ(code('a' + i, SDL_Scancode(SDL_SCANCODE_A + i)), 65 + i);
-    }
-    EXPECT_EQ(code('0', SDL_SCANCODE_0), 48);
-    EXPECT_EQ(code('9', SDL_SCANCODE_9), 57);
-    EXPECT_EQ(code(SDLK_SPACE, SDL_SCANCODE_SPACE), 32);
-    EXPECT_EQ(code(SDLK_RETURN, SDL_SCANCODE_RETURN), 13);
-    EXPECT_EQ(code(SDLK_ESCAPE, SDL_SCANCODE_ESCAPE), 27);
-    EXPECT_EQ(code(SDLK_SEMICOLON, SDL_SCANCODE_SEMICOLON), 186);
-    EXPECT_EQ(code(SDLK_QUOTE, SDL_SCANCODE_APOSTROPHE), 222);
-    EXPECT_EQ(namedKey(SDL_SCANCODE_KP_0), 96);
-    EXPECT_EQ(namedKey(SDL_SCANCODE_KP_9), 105);
-    EXPECT_EQ(namedKey(SDL_SCANCODE_F1), 112);
-    EXPECT_EQ(namedKey(SDL_SCANCODE_F12), 123);
-    EXPECT_EQ(namedKey(SDL_SCANCODE_LSHIFT), 16);
-    EXPECT_EQ(namedKey(SDL_SCANCODE_RCTRL), 17);
-    // A key mapped onto another goes by what it was mapped to.
-    EXPECT_EQ(code(SDLK_LCTRL, SDL_SCANCODE_CAPSLOCK), 17);
-}
-
-TEST(KeyCodes, KeysWithoutACodeAreIgnored)
-{
-    EXPECT_EQ(namedKey(SDL_SCANCODE_AC_BACK), std::nullopt);
-    EXPECT_EQ(code(SDLK_UNKNOWN, SDL_SCANCODE_UNKNOWN), std::nullopt);
-    EXPECT_EQ(code(0x20AC /* euro sign */, SDL_SCANCODE_UNKNOWN), std::nullopt);
-}
-
-TEST(KeyCodes, CommaAndFullStopOnOtherLayouts)
-{
-    // German QWERTZ: the characters sit where they do on US keyboards.
-    EXPECT_EQ(code(',', SDL_SCANCODE_COMMA), 188);
-    EXPECT_EQ(code('.', SDL_SCANCODE_PERIOD), 190);
-    EXPECT_EQ(code('z', SDL_SCANCODE_Y), 90);
-    EXPECT_EQ(code(0xF6 /* o umlaut */, SDL_SCANCODE_SEMICOLON), 186);
-    // French AZERTY: ',' is on the US 'm' key; ';' and ':' have no code of
-    // their own and go by place, so they act as comma and full stop.
-    EXPECT_EQ(code(',', SDL_SCANCODE_M), 188);
-    EXPECT_EQ(code(';', SDL_SCANCODE_COMMA), 188);
-    EXPECT_EQ(code(':', SDL_SCANCODE_PERIOD), 190);
-    EXPECT_EQ(code('m', SDL_SCANCODE_SEMICOLON), 77);
-    EXPECT_EQ(code('&', SDL_SCANCODE_1), 49);
-    EXPECT_EQ(code(0xE9 /* e acute */, SDL_SCANCODE_2), 50);
+    struct Case {
+        SDL_Keycode sym;
+        SDL_Scancode scancode;
+        std::optional<std::int16_t> expected;
+    };
+    const Case cases[] = {
+        // The six keys in use.
+        {named(SDL_SCANCODE_LEFT), SDL_SCANCODE_LEFT, 37},
+        {named(SDL_SCANCODE_UP), SDL_SCANCODE_UP, 38},
+        {named(SDL_SCANCODE_RIGHT), SDL_SCANCODE_RIGHT, 39},
+        {named(SDL_SCANCODE_DOWN), SDL_SCANCODE_DOWN, 40},
+        {SDLK_COMMA, SDL_SCANCODE_COMMA, 188},
+        {SDLK_PERIOD, SDL_SCANCODE_PERIOD, 190},
+        // A key mapped onto another goes by what it was mapped to.
+        {SDLK_LCTRL, SDL_SCANCODE_CAPSLOCK, 17},
+        // German QWERTZ: the character wins over the place.
+        {'z', SDL_SCANCODE_Y, 90},
+        {0xF6 /* o umlaut */, SDL_SCANCODE_SEMICOLON, 186},
+        // French AZERTY: ',' is on the US 'm' key; ';' and ':' have no code of
+        // their own and go by place, so they act as comma and full stop.
+        {',', SDL_SCANCODE_M, 188},
+        {';', SDL_SCANCODE_COMMA, 188},
+        {':', SDL_SCANCODE_PERIOD, 190},
+        {'m', SDL_SCANCODE_SEMICOLON, 77},
+        {0xE9 /* e acute */, SDL_SCANCODE_2, 50},
+        // Keys without a code are ignored.
+        {named(SDL_SCANCODE_AC_BACK), SDL_SCANCODE_AC_BACK, std::nullopt},
+        {SDLK_UNKNOWN, SDL_SCANCODE_UNKNOWN, std::nullopt},
+        {0x20AC /* euro sign */, SDL_SCANCODE_UNKNOWN, std::nullopt},
+    };
+    for (const Case& c : cases) EXPECT_EQ(code(c.sym, c.scancode), c.expected) << c.sym << " at " << c.scancode;
 }
 
 TEST(KeyCodes, EveryCodeFitsTheKeyTable)
 {
-    const auto inRange = [](std::optional<std::int16_t> code) {
-        return !code || (*code >= 0 && *code <= 255);
-    };
+    const auto inRange = [](std::optional<std::int16_t> code) { return !code || (*code >= 0 && *code <= 255); };
     for (int scancode = 0; scancode < SDL_NUM_SCANCODES; ++scancode) {
         const auto place = SDL_Scancode(scancode);
-        EXPECT_TRUE(inRange(namedKey(place))) << scancode;
+        EXPECT_TRUE(inRange(code(named(place), place))) << scancode;
         for (SDL_Keycode sym = 0; sym < 0x3000; sym += 7) {
             EXPECT_TRUE(inRange(code(sym, place))) << sym << " at " << scancode;
         }
     }
     // Values no keyboard sends must not read past the tables either.
-    EXPECT_EQ(code(SDL_SCANCODE_TO_KEYCODE(0xFFFFF), SDL_Scancode(SDL_NUM_SCANCODES)),
-              std::nullopt);
+    EXPECT_EQ(code(SDL_SCANCODE_TO_KEYCODE(0xFFFFF), SDL_Scancode(SDL_NUM_SCANCODES)), std::nullopt);
     EXPECT_EQ(code(-1, SDL_SCANCODE_UNKNOWN), std::nullopt);
 }

@@ -22,48 +22,20 @@ public:
     std::vector<Call> calls;
 
     void Form_Resize() override { calls.push_back({"Form_Resize"}); }
-    void Form_KeyDown(std::int16_t& KeyCode, std::int16_t&) override
-    {
-        calls.push_back({"Form_KeyDown", KeyCode});
-    }
-    void Form_KeyUp(std::int16_t& KeyCode, std::int16_t&) override
-    {
-        calls.push_back({"Form_KeyUp", KeyCode});
-    }
-    void picRender_KeyDown(std::int16_t& KeyCode, std::int16_t&) override
-    {
-        calls.push_back({"picRender_KeyDown", KeyCode});
-    }
-    void picRender_KeyUp(std::int16_t& KeyCode, std::int16_t&) override
-    {
-        calls.push_back({"picRender_KeyUp", KeyCode});
-    }
-    void Form_QueryUnload(std::int16_t&, std::int16_t&) override
-    {
-        calls.push_back({"Form_QueryUnload"});
-    }
-};
-
-// Chooses the dummy driver before the platform starts SDL.
-struct DummyVideo {
-    DummyVideo() { setenv("SDL_VIDEODRIVER", "dummy", 1); }
+    void Form_KeyDown(std::int16_t& code, std::int16_t&) override { calls.push_back({"Form_KeyDown", code}); }
+    void Form_KeyUp(std::int16_t& code, std::int16_t&) override { calls.push_back({"Form_KeyUp", code}); }
+    void picRender_KeyDown(std::int16_t& code, std::int16_t&) override { calls.push_back({"picRender_KeyDown", code}); }
+    void picRender_KeyUp(std::int16_t& code, std::int16_t&) override { calls.push_back({"picRender_KeyUp", code}); }
+    void Form_QueryUnload(std::int16_t&, std::int16_t&) override { calls.push_back({"Form_QueryUnload"}); }
 };
 
 class SdlPlatformTest : public ::testing::Test {
 protected:
-    // The platform keeps its window to itself; it is the only one, and the
-    // dummy driver gives no window the keyboard focus, so look it up by id.
-    static SDL_Window* theWindow()
-    {
-        for (Uint32 id = 1; id < 1000; ++id) {
-            if (SDL_Window* window = SDL_GetWindowFromID(id)) return window;
-        }
-        return nullptr;
-    }
-
     void SetUp() override
     {
-        window = theWindow();
+        // The dummy driver gives no window the keyboard focus, so the
+        // platform's only window is looked up by id.
+        for (Uint32 id = 1; id < 1000 && window == nullptr; ++id) window = SDL_GetWindowFromID(id);
         ASSERT_NE(window, nullptr);
         platform.Show(form);
         platform.DoEvents(form);
@@ -75,7 +47,7 @@ protected:
     void pushKey(Uint32 type, SDL_Scancode scancode, SDL_Keycode sym)
     {
         SDL_Event event{};
-        event.type = type;
+        event.key.type = type;
         event.key.windowID = SDL_GetWindowID(window);
         event.key.state = type == SDL_KEYDOWN ? SDL_PRESSED : SDL_RELEASED;
         event.key.keysym.scancode = scancode;
@@ -86,13 +58,14 @@ protected:
     void pushWindowEvent(SDL_WindowEventID what)
     {
         SDL_Event event{};
-        event.type = SDL_WINDOWEVENT;
+        event.window.type = SDL_WINDOWEVENT;
         event.window.windowID = SDL_GetWindowID(window);
         event.window.event = what;
         push(event);
     }
 
-    DummyVideo dummyVideo;
+    // Chooses the dummy driver before the platform starts SDL.
+    int dummyVideo = setenv("SDL_VIDEODRIVER", "dummy", 1);
     SdlPlatform platform;
     SDL_Window* window = nullptr;
     RecordingForm form;
@@ -107,9 +80,8 @@ TEST_F(SdlPlatformTest, KeysReachTheRenderSurfaceHandlersWithTheirCodes)
     pushKey(SDL_KEYUP, SDL_SCANCODE_UP, SDLK_UP);
     pushKey(SDL_KEYDOWN, SDL_SCANCODE_AC_BACK, SDLK_AC_BACK);  // has no code: ignored
     platform.DoEvents(form);
-    EXPECT_EQ(form.calls, (std::vector<Call>{{"picRender_KeyDown", 38},
-                                             {"picRender_KeyDown", 190},
-                                             {"picRender_KeyUp", 38}}));
+    EXPECT_EQ(form.calls,
+              (std::vector<Call>{{"picRender_KeyDown", 38}, {"picRender_KeyDown", 190}, {"picRender_KeyUp", 38}}));
 }
 
 TEST_F(SdlPlatformTest, LosingTheFocusReleasesHeldKeysOnce)
@@ -126,21 +98,13 @@ TEST_F(SdlPlatformTest, LosingTheFocusReleasesHeldKeysOnce)
     EXPECT_EQ(form.calls, (std::vector<Call>{{"picRender_KeyUp", 38}}));
 }
 
-TEST_F(SdlPlatformTest, CloseRequestsReachQueryUnload)
+TEST_F(SdlPlatformTest, CloseRequestsAndResizingReachTheirHandlers)
 {
-    SDL_Event quit{};
-    quit.type = SDL_QUIT;
-    push(quit);
+    push(SDL_Event{.type = SDL_QUIT});
     pushWindowEvent(SDL_WINDOWEVENT_CLOSE);
-    platform.DoEvents(form);
-    EXPECT_EQ(form.calls, (std::vector<Call>{{"Form_QueryUnload"}, {"Form_QueryUnload"}}));
-}
-
-TEST_F(SdlPlatformTest, ResizingTheWindowReachesFormResize)
-{
     SDL_SetWindowSize(window, 400, 300);
     platform.DoEvents(form);
-    EXPECT_EQ(form.calls, (std::vector<Call>{{"Form_Resize"}}));
+    EXPECT_EQ(form.calls, (std::vector<Call>{{"Form_QueryUnload"}, {"Form_QueryUnload"}, {"Form_Resize"}}));
     EXPECT_EQ(platform.ClientArea().ScaleWidth, 400);
     EXPECT_EQ(platform.ClientArea().ScaleHeight, 300);
 }
