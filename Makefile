@@ -1,11 +1,11 @@
 # Quentavox: `make run` builds and opens the window, `make test` builds and
 # runs the whole suite. Both install the Debian packages they need first.
 
-BUILD_PACKAGES := cmake make g++ pkg-config libsdl2-dev libgtest-dev libgmock-dev libbenchmark-dev
+BUILD_PACKAGES := cmake make g++ pkg-config libsdl2-dev libx11-dev libgtest-dev libgmock-dev libbenchmark-dev
 TEST_PACKAGES := xvfb xdotool x11-utils imagemagick
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench build deps test-deps clean
+.PHONY: run test bench build deps test-deps clean install package soak
 
 run: build
 	./build/quentavox
@@ -33,3 +33,16 @@ test-deps:
 
 clean:
 	rm -rf build build-sanitize
+
+# `make install PREFIX=/opt/quentavox`; `make package` leaves a .deb in build/.
+PREFIX ?= /usr/local
+install: build
+	cmake --install build --prefix $(PREFIX)
+
+package: build
+	cd build && cpack
+
+# Ten minutes of random keys under Xvfb (`make soak SOAK_SECONDS=60` for less).
+SOAK_SECONDS ?= 600
+soak: build test-deps
+	tools/soak $(SOAK_SECONDS)

@@ -1,7 +1,10 @@
 #pragma once
 
+#include <string>
 #include <string_view>
 
-// The run-time error report: the same line in a message box (where there is
-// a display) and on stderr.
-void reportRuntimeError(std::string_view message);
+// The one line that reports a run-time error, on stderr and in the dialog.
+std::string reportLine(std::string_view message);
+
+// Prints the report line to stderr.
+void reportToStderr(std::string_view message);

@@ -42,6 +42,9 @@ public:
     virtual ClientSize ClientArea() const = 0;
     // Shows a surface's image in its box at (Left, Top), inside its border.
     virtual void Present(const Surface& picture) = 0;
+    // Shows a run-time error to the user, on top of the window. The same
+    // line has gone to stderr already.
+    virtual void ReportError(std::string_view message) = 0;
 };
 
 // Thrown to end the program at once; main() answers it with exit status 0.

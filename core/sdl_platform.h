@@ -22,6 +22,7 @@ public:
     void SetCaption(std::string_view caption) override;
     ClientSize ClientArea() const override;
     void Present(const Surface& picture) override;
+    void ReportError(std::string_view message) override;
 
 private:
     void deliver(const SDL_Event& event, FormEvents& form);

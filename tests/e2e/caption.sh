@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# The window is created captioned "Quentavox"; the first pass of the main loop
+# writes "Quentavox - 1fps" (one frame drawn so far), and about once a second
+# after that the caption carries the number of frames drawn in the last second.
+source "$(dirname "$0")/lib.sh"
+: "${CAPTION_WATCH:?}"
+
+start_xvfb
+"$CAPTION_WATCH" 240 >"$WORK/watched" 2>"$WORK/watch.err" &
+wait_until 30 grep -qx ready "$WORK/watched" || fail "the caption watcher did not start"
+start_program
+find_window
+
+# The captions of the program's window, in order, without repeats.
+captions() {
+    awk -v id="$(printf '0x%x' "$WINDOW")" '$2 == id { $1 = ""; $2 = ""; sub(/^  /, ""); print }' \
+        "$WORK/watched" | uniq
+}
+# Created, then 1fps, then at least two frame-rate updates of a running loop.
+enough_captions() {
+    [ "$(captions | wc -l)" -ge 4 ]
+}
+wait_until 60 enough_captions || fail "the caption stopped changing: $(captions | tr '\n' '|')"
+captions >"$WORK/captions"
+echo "captions seen: $(tr '\n' '|' <"$WORK/captions")"
+
+[ "$(sed -n 1p "$WORK/captions")" = "Quentavox" ] ||
+    fail "the window was not created captioned \"Quentavox\""
+[ "$(sed -n 2p "$WORK/captions")" = "Quentavox - 1fps" ] ||
+    fail "the first pass did not write \"Quentavox - 1fps\""
+while read -r line; do
+    [[ "$line" =~ ^Quentavox\ -\ ([0-9]+)fps$ ]] || fail "malformed caption \"$line\""
+    rate=${BASH_REMATCH[1]}
+    [ "$rate" -ge 1 ] && [ "$rate" -le 200 ] || fail "implausible frame rate in \"$line\""
+done < <(tail -n +2 "$WORK/captions")
+program_running || fail "the program ended by itself"
+echo "PASS"

@@ -1,0 +1,182 @@
+# Shared by the end-to-end tests and tools/soak: a private X server, the
+# program running in it, screenshots, and waiting for conditions.
+#
+# The caller sets QUENTAVOX (the program); the tests also set RENDER_REFERENCE,
+# CLOSE_WINDOW and CAPTION_WATCH (the helper tools built beside them).
+# Everything a test makes goes into $WORK, which is removed when the test
+# passes and kept for a look when it fails.
+
+set -euo pipefail
+
+: "${QUENTAVOX:?QUENTAVOX must name the program to test}"
+WORK=$(mktemp -d "${TMPDIR:-/tmp}/quentavox-e2e.XXXXXX")
+XVFB_PID=""
+PROGRAM_PID=""
+WINDOW=""
+# The drawable area of the render box: 316 x 236 inside a two-pixel border.
+FRAME_WIDTH=316
+FRAME_HEIGHT=236
+
+cleanup() {
+    local status=$?
+    local job
+    # The program first, while its display is still there; Xvfb last. A
+    # program stuck behind its error dialog ignores the polite request.
+    if [ -n "$PROGRAM_PID" ]; then
+        kill "$PROGRAM_PID" 2>/dev/null || true
+        wait_until 5 eval '! program_running' || kill -KILL "$PROGRAM_PID" 2>/dev/null || true
+    fi
+    for job in $(jobs -p); do
+        [ "$job" = "$XVFB_PID" ] || kill "$job" 2>/dev/null || true
+    done
+    [ -n "$XVFB_PID" ] && { kill "$XVFB_PID" 2>/dev/null || true; }
+    wait 2>/dev/null || true
+    if [ "$status" -eq 0 ]; then
+        rm -rf "$WORK"
+    else
+        echo "screenshots and logs kept in $WORK" >&2
+    fi
+}
+trap cleanup EXIT
+
+fail() {
+    echo "FAIL: $*" >&2
+    if [ -n "$XVFB_PID" ] && ! kill -0 "$XVFB_PID" 2>/dev/null; then
+        echo "(Xvfb on $DISPLAY is no longer running)" >&2
+    fi
+    if [ -s "$WORK/program.err" ]; then
+        echo "--- program stderr:" >&2
+        cat "$WORK/program.err" >&2
+    fi
+    exit 1
+}
+
+# Milliseconds on a monotonic-enough clock, for deadlines and measurements.
+now_ms() {
+    local t=${EPOCHREALTIME/./}
+    echo $((t / 1000))
+}
+
+# wait_until SECONDS COMMAND...: runs COMMAND every tenth of a second until
+# it succeeds; fails (status 1) if it never does within SECONDS.
+wait_until() {
+    local deadline=$(($(now_ms) + $1 * 1000))
+    shift
+    until "$@"; do
+        [ "$(now_ms)" -lt "$deadline" ] || return 1
+        sleep 0.1
+    done
+}
+
+# Starts Xvfb on a display number it picks itself (so parallel tests never
+# collide) and points DISPLAY at it. No window manager runs. The root window
+# is plain black, so a window shows one flat colour until it draws.
+start_xvfb() {
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -br -nolisten tcp 3>"$WORK/display" \
+        >"$WORK/xvfb.log" 2>&1 &
+    XVFB_PID=$!
+    wait_until 30 test -s "$WORK/display" || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
+    DISPLAY=":$(head -n1 "$WORK/display")"
+    export DISPLAY
+    unset WAYLAND_DISPLAY
+    # The number is announced as soon as the socket exists; wait until the
+    # server also answers a client.
+    wait_until 30 eval 'xdpyinfo >/dev/null 2>&1' || fail "Xvfb on $DISPLAY does not answer"
+}
+
+start_program() {
+    "$QUENTAVOX" >"$WORK/program.out" 2>"$WORK/program.err" &
+    PROGRAM_PID=$!
+}
+
+# An ended program stays a zombie until it is waited for, so its state is
+# read rather than probed with a signal.
+program_running() {
+    local state
+    state=$(ps -o stat= -p "$PROGRAM_PID") && [[ "$state" != Z* ]]
+}
+
+# Waits for the program's window to be on screen and sets WINDOW to its id.
+find_window() {
+    visible_window() {
+        program_running || fail "the program ended before its window appeared"
+        # Its error dialog is captioned Quentavox too.
+        ! grep -q 'run-time error' "$WORK/program.err" || fail "the program reported an error"
+        WINDOW=$(xdotool search --onlyvisible --name '^Quentavox' 2>/dev/null | head -n1)
+        [ -n "$WINDOW" ]
+    }
+    wait_until 30 visible_window || fail "no visible window captioned Quentavox"
+}
+
+caption() {
+    xdotool getwindowname "$WINDOW"
+}
+
+# client_size: prints the window's client width and height.
+client_size() {
+    xwininfo -id "$WINDOW" | awk '/^ *Width:/ { w = $2 } /^ *Height:/ { h = $2 } END { print w, h }'
+}
+
+# Half of a whole number, rounded to the nearest, ties to even: where the
+# windowing layer puts a box whose centred position ends in .5.
+half_to_even() {
+    local n=$1 floor
+    floor=$(((n - ((n % 2 + 2) % 2)) / 2))
+    if ((n % 2 != 0 && floor % 2 != 0)); then
+        floor=$((floor + 1))
+    fi
+    echo "$floor"
+}
+
+# box_origin WIDTH HEIGHT: the render box's outer top-left corner for that
+# client size: W / 2 - 316 / 2, H / 2 - 236 / 2.
+box_origin() {
+    echo "$(half_to_even $(($1 - FRAME_WIDTH))) $(half_to_even $(($2 - FRAME_HEIGHT)))"
+}
+
+# screenshot FILE: the window's client area as a 24-bit BMP, which both
+# ImageMagick and the reference tool read.
+screenshot() {
+    import -window "$WINDOW" "bmp3:$1" 2>>"$WORK/import.log"
+}
+
+# same_pixels A B: true when two images (or image regions in ImageMagick's
+# "file[WxH+X+Y]" form) are identical pixel for pixel.
+same_pixels() {
+    local differing
+    differing=$(compare -metric AE "$1" "$2" null: 2>&1) || true
+    [ "$differing" = "0" ]
+}
+
+# frame_region SHOT LEFT TOP: the drawable area of a screenshot whose box
+# sits at (LEFT, TOP).
+frame_region() {
+    echo "$1[${FRAME_WIDTH}x${FRAME_HEIGHT}+$(($2 + 2))+$(($3 + 2))]"
+}
+
+# pixel SHOT X Y: the colour at one point, as "r,g,b".
+pixel() {
+    identify -format '%[fx:int(255*p{'"$2,$3"'}.r)],%[fx:int(255*p{'"$2,$3"'}.g)],%[fx:int(255*p{'"$2,$3"'}.b)]' "$1"
+}
+
+# wait_for_still_frame FILE: waits until two screenshots taken half a second
+# apart are identical, and leaves the later one in FILE.
+wait_for_still_frame() {
+    local earlier="$WORK/still-earlier.bmp"
+    still() {
+        screenshot "$earlier" && sleep 0.5 && screenshot "$1" && same_pixels "$earlier" "$1"
+    }
+    wait_until 30 still "$1"
+}
+
+# Presses KEY (an X keysym name such as Right, Up, comma) and keeps it down
+# until release_key. The window gets the keyboard focus first: there is no
+# window manager to give it.
+hold_key() {
+    xdotool windowfocus --sync "$WINDOW"
+    xdotool keydown "$1"
+}
+
+release_key() {
+    xdotool keyup "$1"
+}

@@ -1,0 +1,45 @@
+#!/usr/bin/env bash
+# Enlarging the window to 1000 x 700 re-centres the render box: its outer
+# corner goes to 500 - 158 = 342, 350 - 118 = 232, with its sunken border
+# there and the frame inside it.
+source "$(dirname "$0")/lib.sh"
+: "${RENDER_REFERENCE:?}"
+
+start_xvfb
+"$RENDER_REFERENCE" "$WORK/reference.bmp" || fail "the reference frame could not be rendered"
+start_program
+find_window
+
+xdotool windowsize "$WINDOW" 1000 700
+resized() {
+    [ "$(client_size)" = "1000 700" ]
+}
+wait_until 30 resized || fail "the window did not take the size 1000 x 700"
+read -r left top < <(box_origin 1000 700)
+[ "$left,$top" = "342,232" ] || fail "the box should be computed at 342,232, not $left,$top"
+
+frame_in_new_place() {
+    screenshot "$WORK/resized.bmp" &&
+        same_pixels "$(frame_region "$WORK/resized.bmp" "$left" "$top")" "$WORK/reference.bmp"
+}
+wait_until 30 frame_in_new_place || fail "the frame is not shown inside the box at 342,232"
+
+# The sunken border: two rings, dark at the top and left, light at the
+# bottom and right; the window's face colour just outside.
+right=$((left + 319))
+bottom=$((top + 239))
+expect_pixel() { # expect_pixel X Y COLOUR WHAT
+    local got
+    got=$(pixel "$WORK/resized.bmp" "$1" "$2")
+    [ "$got" = "$3" ] || fail "$4 at ($1, $2) is $got, expected $3"
+}
+face=$(pixel "$WORK/resized.bmp" 5 5)
+expect_pixel $((left - 1)) $((top - 1)) "$face" "outside the box"
+expect_pixel $((right + 1)) $((bottom + 1)) "$face" "outside the box"
+expect_pixel "$left" "$top" "128,128,128" "outer ring, top left"
+expect_pixel $((left + 100)) "$top" "128,128,128" "outer ring, top"
+expect_pixel "$right" "$bottom" "255,255,255" "outer ring, bottom right"
+expect_pixel $((left + 1)) $((top + 1)) "64,64,64" "inner ring, top left"
+expect_pixel $((right - 1)) $((bottom - 1)) "227,227,227" "inner ring, bottom right"
+[ "$face" != "128,128,128" ] || fail "the window background has the border's colour"
+echo "PASS"
