@@ -22,6 +22,20 @@ std::int64_t ticksFor(std::int64_t elapsedMs)
     return elapsedMs > longestBacklogMs ? 1 : elapsedMs / tickMs;
 }
 
+// "Quentavox - 57fps", written into a buffer that lives as long as the loop,
+// so an update allocates nothing.
+using CaptionBuffer = std::array<char, 64>;
+
+std::string_view frameRateCaption(CaptionBuffer& buffer, std::string_view title, std::int32_t frames)
+{
+    title = title.substr(0, 40);
+    char* end = std::copy(title.begin(), title.end(), buffer.data());
+    end = std::copy_n(" - ", 3, end);
+    end = std::to_chars(end, buffer.data() + buffer.size() - 3, frames).ptr;
+    end = std::copy_n("fps", 3, end);
+    return {buffer.data(), static_cast<std::size_t>(end - buffer.data())};
+}
+
 }  // namespace
 
 void frmMain::Form_Load()
@@ -37,7 +51,7 @@ void frmMain::Form_Load()
     decodeMap(picMap, state.mapCells);
     std::int64_t lastTick = platform.GetTickCount();
 
-    std::array<char, 64> caption{};
+    CaptionBuffer caption{};
     while (state.quitRequested != True) {
         Raycast(picRender);
         frameCount = checked::add32(frameCount, 1, "frameCount");
@@ -56,13 +70,7 @@ void frmMain::Form_Load()
             state.framesPerSecond = frameCount;
             frameCount = 0;
             fpsTick = platform.GetTickCount();
-            const std::string_view title = platform.AppTitle().substr(0, 40);
-            char* end = caption.data();
-            end = std::copy(title.begin(), title.end(), end);
-            end = std::copy_n(" - ", 3, end);
-            end = std::to_chars(end, caption.data() + caption.size() - 3, state.framesPerSecond).ptr;
-            end = std::copy_n("fps", 3, end);
-            platform.SetCaption({caption.data(), static_cast<std::size_t>(end - caption.data())});
+            platform.SetCaption(frameRateCaption(caption, platform.AppTitle(), state.framesPerSecond));
         }
     }
 }
