@@ -86,6 +86,29 @@ TEST(StretchBlt, MatchesThePerPixelDefinitionWhenScalingAndClipping)
     }
 }
 
+TEST(StretchBlt, MatchesTheDefinitionAtTheEdgesOfItsShortCuts)
+{
+    // Columns either side of the height where the stepping changes method,
+    // rows magnified up to and just past eight times, and a row of more
+    // source pixels than the table of runs holds.
+    const Surface texture = numbered(300, 64);
+    struct Case {
+        int x, y, w, h, sw, sh;
+    };
+    const Case cases[] = {
+        {3, -16000, 1, 32768, 1, 64}, {3, -16000, 1, 32769, 1, 64}, {3, -40000, 1, 90000, 2, 63},
+        {-5, 0, 64, 20, 8, 5},        {-5, 0, 72, 20, 8, 5},        {0, 0, 350, 20, 300, 20},
+    };
+    for (const Case& c : cases) {
+        Surface actual(400, 30);
+        Surface expected(400, 30);
+        StretchBlt(actual.hDC(), c.x, c.y, c.w, c.h, texture.hDC(), 0, 0, c.sw, c.sh, SRCCOPY);
+        referenceStretch(expected.hDC(), c.x, c.y, c.w, c.h, texture.hDC(), 0, 0, c.sw, c.sh);
+        SCOPED_TRACE(::testing::Message() << "width " << c.w << " height " << c.h);
+        expectSameImage(actual, expected);
+    }
+}
+
 TEST(StretchBlt, ClippingDoesNotMoveTheSampling)
 {
     // An 800-row wall column on a 236-row view shows the very source rows
