@@ -15,8 +15,10 @@ struct LineWalk {
     double stepX = 0;
     double stepY = 0;
     // Taken off the crossed line's coordinate to name the cell beyond it:
-    // 1 when the walk runs toward -x or -y, 0 otherwise.
-    std::int16_t adjust = 0;
+    // 1 when the walk runs toward -x or -y, 0 otherwise. Only the whole
+    // coordinate of the walk has one; the other stays 0.
+    std::int16_t adjustX = 0;
+    std::int16_t adjustY = 0;
 };
 
 // Closed at both ends: a crossing on line 0 or line 63 is still inside. A
@@ -44,12 +46,11 @@ LineWalk startYLineWalk(const GameState& state, double rayAngle)
         walk.y = std::floor(double{state.playerY});
         walk.stepY = -1;
         walk.stepX = -tableTangent(state.tanTable, A);
-        walk.adjust = 1;
+        walk.adjustY = 1;
     } else {
         walk.y = std::floor(double{state.playerY}) + 1;
         walk.stepY = 1;
         walk.stepX = tableTangent(state.tanTable, A);
-        walk.adjust = 0;
     }
     walk.x = state.playerX + (walk.y - state.playerY) * double{lTan(state.tanTable, angle)};
     return walk;
@@ -66,52 +67,37 @@ LineWalk startXLineWalk(const GameState& state, double rayAngle)
         walk.x = std::floor(double{state.playerX});
         walk.stepX = -1;
         walk.stepY = tableTangent(state.tanTable, B);
-        walk.adjust = 1;
+        walk.adjustX = 1;
     } else {
         walk.x = std::floor(double{state.playerX}) + 1;
         walk.stepX = 1;
         walk.stepY = -tableTangent(state.tanTable, B);
-        walk.adjust = 0;
     }
     const float tangent = lTan(state.tanTable, checked::toInt16(rayAngle + 90, "rayAngle + 90"));
     walk.y = state.playerY - (walk.x - state.playerX) * double{tangent};
     return walk;
 }
 
-// Both walks go on until they read a wall or leave the grid. Inside the grid
-// the coordinates are at least 0, where truncation is the floor. The cell
-// reads are checked, so a grid without a solid ring fails instead of reading
-// past its edge. Flattened, the checks cost a compare each per step.
-[[gnu::flatten]] void walkYLines(const MapCells& mapCells, LineWalk& walk, std::int16_t& yLineCode)
+// A walk goes on until it reads a wall or leaves the grid, and leaves in
+// `code` the last cell code it read. Inside the grid the coordinates are at
+// least 0, where truncation is the floor. The cell reads are checked, so a
+// grid without a solid ring fails instead of reading past its edge.
+// Flattened, the checks cost a compare each per step.
+[[gnu::flatten]] void walkLines(const MapCells& mapCells, LineWalk& walk, std::int16_t& code)
 {
     double x = walk.x;
     double y = walk.y;
-    std::int16_t code = yLineCode;
+    std::int16_t last = code;
     while (insideGrid(x, y)) {
-        code = mapCells(static_cast<std::int64_t>(x), static_cast<std::int64_t>(y) - walk.adjust);
-        if (code != 0) break;
+        last = mapCells(static_cast<std::int64_t>(x) - walk.adjustX,
+                        static_cast<std::int64_t>(y) - walk.adjustY);
+        if (last != 0) break;
         x += walk.stepX;
         y += walk.stepY;
     }
     walk.x = x;
     walk.y = y;
-    yLineCode = code;
-}
-
-[[gnu::flatten]] void walkXLines(const MapCells& mapCells, LineWalk& walk, std::int16_t& xLineCode)
-{
-    double x = walk.x;
-    double y = walk.y;
-    std::int16_t code = xLineCode;
-    while (insideGrid(x, y)) {
-        code = mapCells(static_cast<std::int64_t>(x) - walk.adjust, static_cast<std::int64_t>(y));
-        if (code != 0) break;
-        x += walk.stepX;
-        y += walk.stepY;
-    }
-    walk.x = x;
-    walk.y = y;
-    xLineCode = code;
+    code = last;
 }
 
 // A walk that found no wall is measured to its last crossing all the same.
@@ -147,8 +133,8 @@ WallColumn castColumn(const GameState& state, std::int32_t rayOffset, float heig
     const double rayAngle = std::floor(double{state.playerAngle} + rayOffset);
     LineWalk yLine = startYLineWalk(state, rayAngle);
     LineWalk xLine = startXLineWalk(state, rayAngle);
-    walkYLines(state.mapCells, yLine, lastCodes.yLineCode);
-    walkXLines(state.mapCells, xLine, lastCodes.xLineCode);
+    walkLines(state.mapCells, yLine, lastCodes.yLineCode);
+    walkLines(state.mapCells, xLine, lastCodes.xLineCode);
     const double yLineDistance = distanceTo(state, yLine);
     const double xLineDistance = distanceTo(state, xLine);
 

@@ -11,26 +11,17 @@ TEST(WindowLayout, RenderBoxIsCentredOnItsDrawableSize)
     EXPECT_EQ(form.picRender.ScaleHeight(), 236.0f);
     EXPECT_EQ(form.picRender.BorderWidth(), 2);
 
-    platform.client = {1000, 700};
-    form.Form_Resize();
-    EXPECT_EQ(form.picRender.Left, 342.0f);
-    EXPECT_EQ(form.picRender.Top, 232.0f);
-
-    platform.client = {316, 236};
-    form.Form_Resize();
-    EXPECT_EQ(form.picRender.Left, 0.0f);
-    EXPECT_EQ(form.picRender.Top, 0.0f);
-
-    platform.client = {339, 259};
-    form.Form_Resize();
-    EXPECT_EQ(form.picRender.Left, 11.5f);
-    EXPECT_EQ(form.picRender.Top, 11.5f);
-
-    // Smaller than the box: cut off equally on both sides.
-    platform.client = {100, 50};
-    form.Form_Resize();
-    EXPECT_EQ(form.picRender.Left, -108.0f);
-    EXPECT_EQ(form.picRender.Top, -93.0f);
+    // The last one is smaller than the box: it is cut off equally on both sides.
+    const struct {
+        ClientSize client;
+        float left, top;
+    } cases[] = {{{1000, 700}, 342, 232}, {{316, 236}, 0, 0}, {{339, 259}, 11.5f, 11.5f}, {{100, 50}, -108, -93}};
+    for (const auto& c : cases) {
+        platform.client = c.client;
+        form.Form_Resize();
+        EXPECT_EQ(form.picRender.Left, c.left) << c.client.ScaleWidth;
+        EXPECT_EQ(form.picRender.Top, c.top) << c.client.ScaleHeight;
+    }
 }
 
 TEST(WindowLayout, PictureHoldersStayOutsideTheClientAreaAndNeverMove)
