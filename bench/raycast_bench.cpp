@@ -15,10 +15,8 @@
 #include <string>
 #include <vector>
 
-#include "assets/map_decoding.h"
-#include "core/frmMain.h"
 #include "render/ray_column.h"
-#include "tests/fake_platform.h"
+#include "tests/started_form.h"
 
 namespace {
 
@@ -44,22 +42,8 @@ struct Size {
 constexpr Size sizes[] = {{316, 236, 8}, {1920, 1080, 4}};
 
 // The window with its pictures and level, built once.
-struct World {
-    World()
-    {
-        generateTrig(form.state.sinTable, form.state.tanTable);
-        decodeMap(form.picMap, form.state.mapCells);
-    }
-
-    void face(const View& view)
-    {
-        form.state.playerX = view.x;
-        form.state.playerY = view.y;
-        form.state.playerAngle = view.angle;
-    }
-
-    FakePlatform platform;
-    frmMain form{platform};
+struct World : StartedForm {
+    void face(const View& view) { place(view.x, view.y, view.angle); }
 };
 
 std::string sizeName(const Size& size)

@@ -3,9 +3,7 @@
 #include <cmath>
 #include <vector>
 
-#include "assets/map_decoding.h"
-#include "core/frmMain.h"
-#include "tests/fake_platform.h"
+#include "tests/started_form.h"
 
 namespace {
 
@@ -18,17 +16,10 @@ constexpr int fullStop = 190;
 
 // A window on the built-in level, or on an open floor with the walls a test
 // puts there, with the player at the start position.
-struct Walker {
-    FakePlatform platform;
-    frmMain form{platform};
-    GameState& state = form.state;
-
+struct Walker : StartedForm {
     explicit Walker(bool openFloor = false, float angle = 0)
     {
-        generateTrig(state.sinTable, state.tanTable);
-        decodeMap(form.picMap, state.mapCells);
         if (openFloor) state.mapCells = MapCells{};
-        state.playerX = state.playerY = 2.5f;
         state.playerAngle = angle;
     }
 

@@ -9,38 +9,20 @@
 #include <utility>
 #include <vector>
 
-#include "assets/map_decoding.h"
-#include "core/frmMain.h"
 #include "render/gdi.h"
 #include "render/ray_column.h"
-#include "tests/fake_platform.h"
+#include "tests/started_form.h"
 
 namespace {
 
-class RaycastTest : public ::testing::Test {
+class RaycastTest : public ::testing::Test, protected StartedForm {
 protected:
-    RaycastTest()
-    {
-        generateTrig(form.state.sinTable, form.state.tanTable);
-        decodeMap(form.picMap, form.state.mapCells);
-    }
-
-    void place(float x, float y, float angle)
-    {
-        form.state.playerX = x;
-        form.state.playerY = y;
-        form.state.playerAngle = angle;
-    }
-
     WallColumn cast(float x, float y, float angle, std::int32_t rayOffset = 0, float height = 236)
     {
         place(x, y, angle);
         LastWallCodes codes;
         return castColumn(form.state, rayOffset, height, codes);
     }
-
-    FakePlatform platform;
-    frmMain form{platform};
 };
 
 TEST(ColumnRayOffset, SpreadsSeventyDegreesOverTheWidth)

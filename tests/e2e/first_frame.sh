@@ -2,12 +2,8 @@
 # The first frame the window shows is exactly the frame the renderer draws
 # off screen for the start position: (2.5, 2.5) facing angle 0.
 source "$(dirname "$0")/lib.sh"
-: "${RENDER_REFERENCE:?}"
 
-start_xvfb
-"$RENDER_REFERENCE" "$WORK/reference.bmp" || fail "the reference frame could not be rendered"
-start_program
-find_window
+start_with_reference
 
 read -r width height < <(client_size)
 [ "$width x $height" = "339 x 259" ] || fail "client area is $width x $height, not 339 x 259"

@@ -4,7 +4,6 @@
 # shows exactly a frame that the renderer draws for a position reachable by
 # holding those keys from the start.
 source "$(dirname "$0")/lib.sh"
-: "${RENDER_REFERENCE:?}"
 
 # Virtual-key codes, as the program's key table and the reference tool use them.
 UP=38
@@ -12,10 +11,7 @@ RIGHT=39
 # Ticks of one key hold that the reference tool searches: 24 s of holding.
 MAX_TICKS=3000
 
-start_xvfb
-"$RENDER_REFERENCE" "$WORK/reference.bmp" || fail "the reference frame could not be rendered"
-start_program
-find_window
+start_with_reference
 read -r width height < <(client_size)
 read -r left top < <(box_origin "$width" "$height")
 frame_x=$((left + 2))

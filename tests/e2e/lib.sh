@@ -89,6 +89,16 @@ start_program() {
     PROGRAM_PID=$!
 }
 
+# The usual start of a test: its own X server, the start-position frame
+# rendered off screen as $WORK/reference.bmp, and the program's window up.
+start_with_reference() {
+    : "${RENDER_REFERENCE:?}"
+    start_xvfb
+    "$RENDER_REFERENCE" "$WORK/reference.bmp" || fail "the reference frame could not be rendered"
+    start_program
+    find_window
+}
+
 # An ended program stays a zombie until it is waited for, so its state is
 # read rather than probed with a signal.
 program_running() {

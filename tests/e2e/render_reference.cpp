@@ -24,9 +24,7 @@
 #include <utility>
 #include <vector>
 
-#include "assets/map_decoding.h"
-#include "core/frmMain.h"
-#include "tests/fake_platform.h"
+#include "tests/started_form.h"
 
 namespace {
 
@@ -35,19 +33,7 @@ struct FreeSurface {
 };
 using SurfacePtr = std::unique_ptr<SDL_Surface, FreeSurface>;
 
-// The program as it stands after start-up, before its first frame.
-struct StartedProgram {
-    FakePlatform platform;
-    frmMain form{platform};
-
-    StartedProgram()
-    {
-        generateTrig(form.state.sinTable, form.state.tanTable);
-        form.state.playerX = 2.5f;
-        form.state.playerY = 2.5f;
-        decodeMap(form.picMap, form.state.mapCells);
-    }
-
+struct StartedProgram : StartedForm {
     SDL_Surface* render()
     {
         form.Raycast(form.picRender);
@@ -78,9 +64,8 @@ int writeFrame(int argc, char** argv)
 {
     StartedProgram program;
     if (argc == 5) {
-        program.form.state.playerAngle = std::strtof(argv[2], nullptr);
-        program.form.state.playerX = std::strtof(argv[3], nullptr);
-        program.form.state.playerY = std::strtof(argv[4], nullptr);
+        program.place(std::strtof(argv[3], nullptr), std::strtof(argv[4], nullptr),
+                      std::strtof(argv[2], nullptr));
     }
     if (SDL_SaveBMP(program.render(), argv[1]) != 0) {
         std::fprintf(stderr, "cannot write %s: %s\n", argv[1], SDL_GetError());

@@ -3,12 +3,8 @@
 # corner goes to 500 - 158 = 342, 350 - 118 = 232, with its sunken border
 # there and the frame inside it.
 source "$(dirname "$0")/lib.sh"
-: "${RENDER_REFERENCE:?}"
 
-start_xvfb
-"$RENDER_REFERENCE" "$WORK/reference.bmp" || fail "the reference frame could not be rendered"
-start_program
-find_window
+start_with_reference
 
 xdotool windowsize "$WINDOW" 1000 700
 resized() {
