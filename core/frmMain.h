@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 
+#include "assets/picture_sizes.h"
 #include "core/game_state.h"
 #include "core/platform.h"
 #include "render/surface.h"
@@ -34,7 +35,7 @@ public:
     Surface picRender;
     Surface picMap;
     Surface picClear;
-    std::array<Surface, 6> picTexture;  // indexed by wall code; 0 is an empty placeholder
+    std::array<Surface, textureSlots> picTexture;  // indexed by wall code; 0 is an empty placeholder
 
 private:
     Platform& platform;
