@@ -6,6 +6,7 @@
 #include "core/checked.h"
 #include "core/error_report.h"
 #include "core/system_clock.h"
+#include "core/window_icon.h"
 #include "input/key_codes.h"
 #include "render/surface.h"
 
@@ -66,6 +67,13 @@ SdlPlatform::SdlPlatform()
         SDL_Quit();
         throw RuntimeError("cannot create the window: " + error);
     }
+    // Task bars show the icon compiled into the program.
+    const std::span<const unsigned char> icon = embedded::window_icon.file;
+    SDL_Surface* iconImage =
+        SDL_LoadBMP_RW(SDL_RWFromConstMem(icon.data(), checked::toInt32(double(icon.size()), "icon size")), 1);
+    if (!iconImage) fail("cannot load the window icon");
+    SDL_SetWindowIcon(window, iconImage);
+    SDL_FreeSurface(iconImage);
 }
 
 SdlPlatform::~SdlPlatform()
