@@ -1,48 +1,84 @@
 # Quentavox: `make run` builds and opens the window, `make test` builds and
-# runs the whole suite. Both install the Debian packages they need first.
+# runs the whole suite. Each target installs the Debian packages it needs
+# first (tools/install-deps); the plain cmake commands are in the README.
 
-BUILD_PACKAGES := cmake make g++ pkg-config libsdl2-dev libx11-dev libgtest-dev libgmock-dev libbenchmark-dev
-TEST_PACKAGES := xvfb xdotool x11-utils imagemagick
+# What the program needs, and what the tests, the benchmark and the Debian
+# package need on top of it.
+PROGRAM_PACKAGES := cmake make g++ pkg-config libsdl2-dev
+TEST_PACKAGES := libgtest-dev libgmock-dev libx11-dev xvfb xdotool x11-utils imagemagick
+BENCH_PACKAGES := libbenchmark-dev
+PACKAGE_PACKAGES := dpkg-dev file
 JOBS ?= $(shell nproc)
+PREFIX ?= /usr/local
 
-.PHONY: run test bench build deps test-deps clean install package soak
+CONFIGURE := cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+# What `make install` and `make package` install: the program and its
+# compressed manual page and changelog.
+INSTALLED_TARGETS := quentavox quentavox_docs
 
-run: build
+.PHONY: run program build test bench install uninstall package soak clean \
+	deps test-deps bench-deps package-deps
+
+run: program
 	./build/quentavox
 
-build: deps
-	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+# The program alone, with the build-time tools that check and embed its
+# pictures; no tests, no benchmark.
+program: deps
+	$(CONFIGURE)
+	cmake --build build -j $(JOBS) --target quentavox
+
+# Everything: the program, the tests and the benchmark.
+build: deps test-deps bench-deps
+	$(CONFIGURE) -DQUENTAVOX_TESTS=ON -DQUENTAVOX_BENCH=ON
 	cmake --build build -j $(JOBS)
 
 # The unit tests run twice: in the release build (with the end-to-end tests
 # of the real program) and under AddressSanitizer and UBSan.
-test: build test-deps
-	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUENTAVOX_SANITIZE=ON -DQUENTAVOX_BENCH=OFF
+test: build
+	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUENTAVOX_SANITIZE=ON \
+		-DQUENTAVOX_TESTS=ON -DQUENTAVOX_BENCH=OFF
 	cmake --build build-sanitize -j $(JOBS)
 	ctest --test-dir build --output-on-failure
 	ctest --test-dir build-sanitize --output-on-failure -L unit
 
-bench: build
+bench: deps bench-deps
+	$(CONFIGURE) -DQUENTAVOX_BENCH=ON
+	cmake --build build -j $(JOBS) --target quentavox_bench
 	./build/bench/quentavox_bench
 
-deps:
-	@tools/install-deps $(BUILD_PACKAGES)
-
-test-deps:
-	@tools/install-deps $(TEST_PACKAGES)
-
-clean:
-	rm -rf build build-sanitize
-
-# `make install PREFIX=/opt/quentavox`; `make package` leaves a .deb in build/.
-PREFIX ?= /usr/local
-install: build
+# `make install PREFIX=/opt/quentavox`; `make uninstall` with the same PREFIX
+# removes the files again (directories stay). DESTDIR is honoured by both.
+install: deps
+	$(CONFIGURE)
+	cmake --build build -j $(JOBS) --target $(INSTALLED_TARGETS)
 	cmake --install build --prefix $(PREFIX)
 
-package: build
+uninstall:
+	tools/uninstall build/install_manifest.txt "$(PREFIX)" "$(DESTDIR)"
+
+# Leaves a .deb in build/.
+package: deps package-deps
+	$(CONFIGURE)
+	cmake --build build -j $(JOBS) --target $(INSTALLED_TARGETS)
 	cd build && cpack
 
 # Ten minutes of random keys under Xvfb (`make soak SOAK_SECONDS=60` for less).
 SOAK_SECONDS ?= 600
-soak: build test-deps
+soak: program test-deps
 	tools/soak $(SOAK_SECONDS)
+
+clean:
+	rm -rf build build-sanitize
+
+deps:
+	@tools/install-deps $(PROGRAM_PACKAGES)
+
+test-deps:
+	@tools/install-deps $(TEST_PACKAGES)
+
+bench-deps:
+	@tools/install-deps $(BENCH_PACKAGES)
+
+package-deps:
+	@tools/install-deps $(PACKAGE_PACKAGES)
