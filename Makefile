@@ -5,7 +5,8 @@
 # What the program needs, and what the tests, the benchmark and the Debian
 # package need on top of it.
 PROGRAM_PACKAGES := cmake make g++ pkg-config libsdl2-dev
-TEST_PACKAGES := libgtest-dev libgmock-dev libx11-dev xvfb xdotool x11-utils imagemagick
+TEST_PACKAGES := libgtest-dev libgmock-dev libx11-dev xvfb xdotool x11-utils imagemagick \
+	desktop-file-utils appstream man-db
 BENCH_PACKAGES := libbenchmark-dev
 PACKAGE_PACKAGES := dpkg-dev file
 JOBS ?= $(shell nproc)

@@ -25,16 +25,35 @@ foreach(text debian/quentavox.6 debian/changelog)
 endforeach()
 add_custom_target(quentavox_docs ALL DEPENDS ${compressed_docs})
 
-install(TARGETS quentavox RUNTIME DESTINATION games)
+set(games_dir games)
+install(TARGETS quentavox RUNTIME DESTINATION ${games_dir})
 install(FILES ${docs_out}/quentavox.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${tools}/debian/copyright ${docs_out}/changelog.gz DESTINATION ${doc_dir})
-install(FILES ${tools}/quentavox.desktop DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
+# The menu entry is installed with the program's full path in Exec.
+set(entry_output ${CMAKE_BINARY_DIR}/desktop/quentavox.desktop)
+install(CODE "set(entry_source \"${tools}/quentavox.desktop\")
+set(entry_output \"${entry_output}\")
+set(games_dir ${games_dir})
+include(\"${tools}/desktop/desktop_entry.cmake\")")
+install(FILES ${entry_output} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${tools}/desktop/org.quentavox.quentavox.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
 foreach(size 48 64 128 256)
   install(FILES ${tools}/desktop/icons/${size}/quentavox.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
+
+# The menu entry, the AppStream metadata and the manual page, checked with
+# the tools that distributions check them with.
+if(QUENTAVOX_TESTS)
+  add_test(NAME desktop_entry COMMAND desktop-file-validate ${tools}/quentavox.desktop)
+  add_test(NAME appstream_metadata COMMAND appstreamcli validate --no-net --pedantic
+           ${tools}/desktop/org.quentavox.quentavox.metainfo.xml)
+  add_test(NAME manual_page COMMAND sh -c
+           "warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l \"$1\" 2>&1 >/dev/null); echo \"$warnings\"; [ -z \"$warnings\" ]"
+           sh ${tools}/debian/quentavox.6)
+  set_tests_properties(desktop_entry appstream_metadata manual_page PROPERTIES LABELS package)
+endif()
 
 # Installing and packaging build only what they install (`make install` and
 # `make package` build it first), not the tests and the benchmark.

@@ -1,0 +1,7 @@
+# Run by `cmake --install`: writes the menu entry with the program's full path
+# under the install prefix, since the games folder is not on every PATH
+# (root's has none, nor has that of a session that systemd starts).
+# Set by the caller: entry_source, entry_output, games_dir.
+file(READ ${entry_source} entry)
+string(REGEX REPLACE "\nExec=[^\n]*" "\nExec=${CMAKE_INSTALL_PREFIX}/${games_dir}/quentavox" entry "${entry}")
+file(WRITE ${entry_output} "${entry}")
