@@ -2,7 +2,7 @@
 # runs the whole suite. Both install the Debian packages they need first.
 
 BUILD_PACKAGES := cmake make g++ pkg-config libsdl2-dev libx11-dev libgtest-dev libgmock-dev libbenchmark-dev
-TEST_PACKAGES := xvfb xdotool x11-utils imagemagick
+TEST_PACKAGES := xvfb xdotool x11-utils imagemagick xfonts-base
 JOBS ?= $(shell nproc)
 
 .PHONY: run test bench build deps test-deps clean install package soak

@@ -151,10 +151,14 @@ void SdlPlatform::releaseHeldKeys(FormEvents& form)
     }
 }
 
+// The dialog has no parent window: over its parent it would be placed on
+// that window's middle, which for a window larger than the screen lies out
+// of sight. On its own it is centred on the screen and opens on top.
 void SdlPlatform::ReportError(std::string_view message)
 {
     const std::string line = reportLine(message);
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Quentavox", line.c_str(), window);
+    endAtOnceOnSignal();
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Quentavox", line.c_str(), nullptr);
 }
 
 std::int64_t SdlPlatform::GetTickCount() { return millisecondsSinceBoot(); }
