@@ -14,13 +14,13 @@ build: deps
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 	cmake --build build -j $(JOBS)
 
-# The unit tests run twice: in the release build (with the end-to-end tests
-# of the real program) and under AddressSanitizer and UBSan.
+# The whole suite runs twice: in the release build and under AddressSanitizer
+# and UBSan, where the end-to-end tests start and close the real program too.
 test: build test-deps
 	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUENTAVOX_SANITIZE=ON -DQUENTAVOX_BENCH=OFF
 	cmake --build build-sanitize -j $(JOBS)
 	ctest --test-dir build --output-on-failure
-	ctest --test-dir build-sanitize --output-on-failure -L unit
+	ctest --test-dir build-sanitize --output-on-failure
 
 bench: build
 	./build/bench/quentavox_bench
