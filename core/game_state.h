@@ -6,6 +6,7 @@
 
 #include "angles/angles.h"
 #include "assets/map_cells.h"
+#include "input/key_codes.h"
 
 // Flags are 16-bit with all bits set for true, and nothing else is ever stored.
 using Flag = std::int16_t;
@@ -19,7 +20,7 @@ struct GameState {
     float playerAngle = 0;  // degrees; 0 looks along +y, 90 along +x
     AngleTable sinTable{};
     AngleTable tanTable{};
-    std::array<Flag, 256> keyState{};  // indexed by virtual-key code
+    std::array<Flag, vk::codeCount> keyState{};  // indexed by virtual-key code
     MapCells mapCells;
     Flag quitRequested = False;
 };

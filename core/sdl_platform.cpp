@@ -5,8 +5,8 @@
 
 #include "core/checked.h"
 #include "core/error_report.h"
+#include "core/sdl_keys.h"
 #include "core/system_clock.h"
-#include "input/key_codes.h"
 #include "render/surface.h"
 
 namespace {

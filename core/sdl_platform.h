@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "core/platform.h"
+#include "input/key_codes.h"
 
 class SdlPlatform final : public Platform {
 public:
@@ -34,6 +35,6 @@ private:
     // after a resize, an expose or a move of the box; otherwise only the box.
     bool repaintAll = true;
     SDL_Rect lastBox{};
-    std::array<bool, 256> held{};
+    std::array<bool, vk::codeCount> held{};
     std::array<char, 128> caption{};
 };

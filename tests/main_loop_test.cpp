@@ -3,12 +3,13 @@
 #include <cmath>
 
 #include "core/frmMain.h"
+#include "input/key_codes.h"
 #include "tests/fake_platform.h"
 
 namespace {
 
 using Event = FakePlatform::Event;
-constexpr int rightArrow = 39;
+using vk::rightArrow;
 
 struct ScriptedRun {
     FakePlatform platform;
@@ -130,7 +131,7 @@ TEST(MainLoop, CloseRequestEndsThePassAtOnce)
 TEST(MainLoop, AKeyPressedAndReleasedWithinOnePassLeavesNoTrace)
 {
     ScriptedRun run({{FakePlatform::keyDown(rightArrow), FakePlatform::keyUp(rightArrow),
-              FakePlatform::keyDown(38), FakePlatform::keyUp(38), FakePlatform::advance(50)}});
+              FakePlatform::keyDown(vk::upArrow), FakePlatform::keyUp(vk::upArrow), FakePlatform::advance(50)}});
     run.toTheEnd();
     EXPECT_EQ(run.form.state.playerAngle, 0.0f);
     EXPECT_EQ(run.form.state.playerY, 2.5f);

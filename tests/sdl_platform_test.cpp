@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "core/sdl_platform.h"
+#include "input/key_codes.h"
 
 namespace {
 
@@ -81,7 +82,7 @@ TEST_F(SdlPlatformTest, KeysReachTheRenderSurfaceHandlersWithTheirCodes)
     pushKey(SDL_KEYDOWN, SDL_SCANCODE_AC_BACK, SDLK_AC_BACK);  // has no code: ignored
     platform.DoEvents(form);
     EXPECT_EQ(form.calls,
-              (std::vector<Call>{{"picRender_KeyDown", 38}, {"picRender_KeyDown", 190}, {"picRender_KeyUp", 38}}));
+              (std::vector<Call>{{"picRender_KeyDown", vk::upArrow}, {"picRender_KeyDown", vk::fullStop}, {"picRender_KeyUp", vk::upArrow}}));
 }
 
 TEST_F(SdlPlatformTest, LosingTheFocusReleasesHeldKeysOnce)
@@ -95,7 +96,7 @@ TEST_F(SdlPlatformTest, LosingTheFocusReleasesHeldKeysOnce)
     pushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
     pushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
     platform.DoEvents(form);
-    EXPECT_EQ(form.calls, (std::vector<Call>{{"picRender_KeyUp", 38}}));
+    EXPECT_EQ(form.calls, (std::vector<Call>{{"picRender_KeyUp", vk::upArrow}}));
 }
 
 TEST_F(SdlPlatformTest, CloseRequestsAndResizingReachTheirHandlers)
