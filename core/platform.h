@@ -12,8 +12,6 @@ class Surface;
 class FormEvents {
 public:
     virtual void Form_Resize() = 0;
-    virtual void Form_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) = 0;
-    virtual void Form_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) = 0;
     virtual void picRender_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) = 0;
     virtual void picRender_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) = 0;
     virtual void Form_QueryUnload(std::int16_t& Cancel, std::int16_t& UnloadMode) = 0;

@@ -5,16 +5,12 @@
 
 #include "core/checked.h"
 #include "core/error_report.h"
+#include "core/sdl_error.h"
 #include "core/sdl_keys.h"
 #include "core/system_clock.h"
 #include "render/surface.h"
 
 namespace {
-
-[[noreturn]] void fail(const std::string& what)
-{
-    throw RuntimeError(what + ": " + SDL_GetError());
-}
 
 // The classic dialog colours: face, and the two shades of a sunken edge.
 struct Rgb {
@@ -49,7 +45,7 @@ SdlPlatform::SdlPlatform()
     // hidden OpenGL window to try an accelerated path, which costs a tenth of
     // a second at start-up and some 80 MB of driver code.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) fail("cannot open the window (is there a display?)");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) failWithSdlError("cannot open the window (is there a display?)");
     // Without a display SDL falls back to drawing off screen, where nobody
     // would see the window; that is only wanted when asked for by name.
     const std::string_view driver = SDL_GetCurrentVideoDriver();
@@ -191,7 +187,7 @@ void SdlPlatform::paintWindow(SDL_Surface* screen, const SDL_Rect& box, std::int
 void SdlPlatform::Present(const Surface& picture)
 {
     SDL_Surface* screen = SDL_GetWindowSurface(window);
-    if (!screen) fail("cannot draw into the window");
+    if (!screen) failWithSdlError("cannot draw into the window");
 
     const std::int32_t border = picture.BorderWidth();
     const SDL_Rect box{checked::toInt32(picture.Left, "picRender.Left"),
@@ -201,7 +197,9 @@ void SdlPlatform::Present(const Surface& picture)
     if (repaintAll) paintWindow(screen, box, border);
 
     SDL_Rect inside{box.x + border, box.y + border, picture.image()->w, picture.image()->h};
-    if (SDL_BlitSurface(picture.image(), nullptr, screen, &inside) != 0) fail("cannot show the frame");
+    if (SDL_BlitSurface(picture.image(), nullptr, screen, &inside) != 0) {
+        failWithSdlError("cannot show the frame");
+    }
 
     const SDL_Rect whole{0, 0, screen->w, screen->h};
     SDL_Rect shown{};
@@ -210,7 +208,7 @@ void SdlPlatform::Present(const Surface& picture)
     } else if (!SDL_IntersectRect(&inside, &whole, &shown)) {
         return;
     }
-    if (SDL_UpdateWindowSurfaceRects(window, &shown, 1) != 0) fail("cannot show the frame");
+    if (SDL_UpdateWindowSurfaceRects(window, &shown, 1) != 0) failWithSdlError("cannot show the frame");
     repaintAll = false;
     lastBox = box;
 }
