@@ -7,6 +7,8 @@
 #include <csignal>
 #include <iostream>
 
+#include "core/stored_window.h"
+
 namespace {
 
 pid_t programId = 0;
@@ -26,7 +28,7 @@ void followTheProgram()
 
 std::string reportLine(std::string_view message)
 {
-    return "Quentavox: run-time error: " + std::string(message);
+    return std::string(appTitle) + ": run-time error: " + std::string(message);
 }
 
 void reportToStderr(std::string_view message)

@@ -55,8 +55,8 @@ SdlPlatform::SdlPlatform()
         throw RuntimeError(std::string("cannot open the window: no display could be opened (DISPLAY ") +
                            (display ? "is \"" + std::string(display) + "\")" : "is not set)"));
     }
-    window = SDL_CreateWindow("Quentavox", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, 339,
-                              259, SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
+    window = SDL_CreateWindow(appTitle, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, storedClientWidth,
+                              storedClientHeight, SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
     if (!window) {
         const std::string error = SDL_GetError();
         SDL_Quit();
@@ -154,7 +154,7 @@ void SdlPlatform::ReportError(std::string_view message)
 {
     const std::string line = reportLine(message);
     endAtOnceOnSignal();
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Quentavox", line.c_str(), nullptr);
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, appTitle, line.c_str(), nullptr);
 }
 
 std::int64_t SdlPlatform::GetTickCount() { return millisecondsSinceBoot(); }

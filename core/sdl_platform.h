@@ -7,6 +7,7 @@
 #include <cstdint>
 
 #include "core/platform.h"
+#include "core/stored_window.h"
 #include "input/key_codes.h"
 
 class SdlPlatform final : public Platform {
@@ -19,7 +20,7 @@ public:
     void Show(FormEvents& form) override;
     void DoEvents(FormEvents& form) override;
     std::int64_t GetTickCount() override;
-    std::string_view AppTitle() const override { return "Quentavox"; }
+    std::string_view AppTitle() const override { return appTitle; }
     void SetCaption(std::string_view caption) override;
     ClientSize ClientArea() const override;
     void Present(const Surface& picture) override;
