@@ -23,4 +23,7 @@ struct GameState {
     std::array<Flag, vk::codeCount> keyState{};  // indexed by virtual-key code
     MapCells mapCells;
     Flag quitRequested = False;
+    // Simulation ticks run since start-up. The game never reads it; it lets a
+    // test count ticks instead of inferring them from where the player went.
+    std::int64_t ticksRun = 0;
 };

@@ -63,6 +63,7 @@ void frmMain::Form_Load()
         }
         const std::int64_t steps = ticksFor(platform.GetTickCount() - lastTick);
         for (std::int64_t tick = 1; tick <= steps; ++tick) GameCode();
+        state.ticksRun += steps;
         // Nothing is carried over: the remainder and the ticks' own time are dropped.
         lastTick = platform.GetTickCount();
 
