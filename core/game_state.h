@@ -9,6 +9,9 @@
 #include "input/key_codes.h"
 
 // Flags are 16-bit with all bits set for true, and nothing else is ever stored.
+// True is -1 rather than 1 on purpose: with every bit set, a bitwise not of
+// True is False and bitwise and/or of two flags agree with the logical
+// operators, so a flag combined either way never becomes a third value.
 using Flag = std::int16_t;
 inline constexpr Flag True = -1;
 inline constexpr Flag False = 0;
