@@ -1,5 +1,7 @@
 #include "core/sdl_platform.h"
 
+#include <SDL.h>
+
 #include <algorithm>
 #include <string>
 
@@ -35,6 +37,16 @@ void edge(SDL_Surface* screen, SDL_Rect r, Rgb dark, Rgb light)
     fill(screen, {r.x, r.y, 1, r.h}, dark);
     fill(screen, {r.x, r.y + r.h - 1, r.w, 1}, light);
     fill(screen, {r.x + r.w - 1, r.y, 1, r.h}, light);
+}
+
+// The window's face, and the render box's sunken border when it has one.
+void paintWindow(SDL_Surface* screen, const SDL_Rect& box, std::int32_t border)
+{
+    fill(screen, {0, 0, screen->w, screen->h}, faceColour);
+    if (border >= 2) {
+        edge(screen, box, shadowColour, highlightColour);
+        edge(screen, {box.x + 1, box.y + 1, box.w - 2, box.h - 2}, darkShadowColour, lightColour);
+    }
 }
 
 }  // namespace
@@ -175,15 +187,6 @@ ClientSize SdlPlatform::ClientArea() const
     return {static_cast<float>(width), static_cast<float>(height)};
 }
 
-void SdlPlatform::paintWindow(SDL_Surface* screen, const SDL_Rect& box, std::int32_t border)
-{
-    fill(screen, {0, 0, screen->w, screen->h}, faceColour);
-    if (border >= 2) {
-        edge(screen, box, shadowColour, highlightColour);
-        edge(screen, {box.x + 1, box.y + 1, box.w - 2, box.h - 2}, darkShadowColour, lightColour);
-    }
-}
-
 void SdlPlatform::Present(const Surface& picture)
 {
     SDL_Surface* screen = SDL_GetWindowSurface(window);
@@ -193,7 +196,7 @@ void SdlPlatform::Present(const Surface& picture)
     const SDL_Rect box{checked::toInt32(picture.Left, "picRender.Left"),
                        checked::toInt32(picture.Top, "picRender.Top"),
                        picture.image()->w + 2 * border, picture.image()->h + 2 * border};
-    if (box.x != lastBox.x || box.y != lastBox.y) repaintAll = true;
+    if (box.x != lastLeft || box.y != lastTop) repaintAll = true;
     if (repaintAll) paintWindow(screen, box, border);
 
     SDL_Rect inside{box.x + border, box.y + border, picture.image()->w, picture.image()->h};
@@ -210,5 +213,6 @@ void SdlPlatform::Present(const Surface& picture)
     }
     if (SDL_UpdateWindowSurfaceRects(window, &shown, 1) != 0) failWithSdlError("cannot show the frame");
     repaintAll = false;
-    lastBox = box;
+    lastLeft = box.x;
+    lastTop = box.y;
 }

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "core/sdl_error.h"
-#include "core/platform.h"
+#include "render/presenter.h"
 
 namespace {
 

@@ -1,6 +1,7 @@
 // The real platform on SDL's dummy video driver: no display is needed, and
 // events pushed onto SDL's queue arrive as they would from a desktop.
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
