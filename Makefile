@@ -6,7 +6,7 @@
 # package need on top of it.
 PROGRAM_PACKAGES := cmake make g++ pkg-config libsdl2-dev
 TEST_PACKAGES := libgtest-dev libgmock-dev libx11-dev xvfb xdotool x11-utils imagemagick \
-	desktop-file-utils appstream man-db
+	desktop-file-utils appstream man-db xfonts-base
 BENCH_PACKAGES := libbenchmark-dev
 PACKAGE_PACKAGES := dpkg-dev file
 JOBS ?= $(shell nproc)
@@ -34,14 +34,14 @@ build: deps test-deps bench-deps
 	$(CONFIGURE) -DQUENTAVOX_TESTS=ON -DQUENTAVOX_BENCH=ON
 	cmake --build build -j $(JOBS)
 
-# The unit tests run twice: in the release build (with the end-to-end tests
-# of the real program) and under AddressSanitizer and UBSan.
+# The whole suite runs twice: in the release build and under AddressSanitizer
+# and UBSan, where the end-to-end tests start and close the real program too.
 test: build
 	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUENTAVOX_SANITIZE=ON \
 		-DQUENTAVOX_TESTS=ON -DQUENTAVOX_BENCH=OFF
 	cmake --build build-sanitize -j $(JOBS)
 	ctest --test-dir build --output-on-failure
-	ctest --test-dir build-sanitize --output-on-failure -L unit
+	ctest --test-dir build-sanitize --output-on-failure -LE package
 
 bench: deps bench-deps
 	$(CONFIGURE) -DQUENTAVOX_BENCH=ON

@@ -12,6 +12,8 @@ float Radians(float Angle);
 void generateTrig(AngleTable& sinTable, AngleTable& tanTable);
 
 std::int16_t normaliseAngle(std::int16_t Angle);
+// The l of lSin, lCos and lTan is for look-up: each reads a table that
+// generateTrig filled; none computes a sine or tangent.
 float lSin(const AngleTable& sinTable, std::int16_t Angle);
 float lCos(const AngleTable& sinTable, std::int16_t Angle);
 float lTan(const AngleTable& tanTable, std::int16_t Angle);

@@ -18,8 +18,8 @@ public:
     void Form_Load();
     void Form_QueryUnload(std::int16_t& Cancel, std::int16_t& UnloadMode) override;
     void Form_Resize() override;
-    void Form_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) override;
-    void Form_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) override;
+    void Form_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift);
+    void Form_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift);
     void picRender_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) override;
     void picRender_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) override;
 

@@ -6,8 +6,12 @@
 
 #include "angles/angles.h"
 #include "assets/map_cells.h"
+#include "input/key_codes.h"
 
 // Flags are 16-bit with all bits set for true, and nothing else is ever stored.
+// True is -1 rather than 1 on purpose: with every bit set, a bitwise not of
+// True is False and bitwise and/or of two flags agree with the logical
+// operators, so a flag combined either way never becomes a third value.
 using Flag = std::int16_t;
 inline constexpr Flag True = -1;
 inline constexpr Flag False = 0;
@@ -19,7 +23,10 @@ struct GameState {
     float playerAngle = 0;  // degrees; 0 looks along +y, 90 along +x
     AngleTable sinTable{};
     AngleTable tanTable{};
-    std::array<Flag, 256> keyState{};  // indexed by virtual-key code
+    std::array<Flag, vk::codeCount> keyState{};  // indexed by virtual-key code
     MapCells mapCells;
     Flag quitRequested = False;
+    // Simulation ticks run since start-up. The game never reads it; it lets a
+    // test count ticks instead of inferring them from where the player went.
+    std::int64_t ticksRun = 0;
 };

@@ -58,12 +58,19 @@ void frmMain::Form_Load()
         platform.DoEvents(*this);
 
         // The pacing is a busy wait on the clock: it neither sleeps nor lets
-        // events through.
+        // events through. That is deliberate. A sleep wakes up late by however
+        // much the scheduler pleases, which would stretch the passes and change
+        // how many ticks each one runs, and so how fast the player moves.
         while (platform.GetTickCount() - lastTick < minimumPassMs) {
         }
         const std::int64_t steps = ticksFor(platform.GetTickCount() - lastTick);
         for (std::int64_t tick = 1; tick <= steps; ++tick) GameCode();
-        // Nothing is carried over: the remainder and the ticks' own time are dropped.
+        state.ticksRun += steps;
+        // Nothing is carried over: the remainder and the ticks' own time are
+        // dropped. Also deliberate: a 9 ms pass runs one tick and loses 1 ms,
+        // so the player moves slower than one tick per 8 ms, and that is the
+        // speed of the game. Carrying the remainder over would make every
+        // movement faster.
         lastTick = platform.GetTickCount();
 
         if (platform.GetTickCount() - fpsTick >= captionIntervalMs) {

@@ -1,19 +1,18 @@
 #pragma once
 // Everything the program asks of the desktop: the window and its events, the
-// clock, the caption and the error report. SdlPlatform is the real one;
-// FakePlatform (tests) scripts the clock and the events.
+// clock, the caption and the error report; as the Presenter it also puts the
+// surfaces' images on screen. SdlPlatform is the real one; FakePlatform
+// (tests) scripts the clock and the events.
 
 #include <cstdint>
 #include <string_view>
 
-class Surface;
+#include "render/presenter.h"
 
 // The handlers the platform raises; frmMain implements them.
 class FormEvents {
 public:
     virtual void Form_Resize() = 0;
-    virtual void Form_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) = 0;
-    virtual void Form_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) = 0;
     virtual void picRender_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) = 0;
     virtual void picRender_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) = 0;
     virtual void Form_QueryUnload(std::int16_t& Cancel, std::int16_t& UnloadMode) = 0;
@@ -27,7 +26,7 @@ struct ClientSize {
     float ScaleHeight = 0;
 };
 
-class Platform {
+class Platform : public Presenter {
 public:
     virtual ~Platform() = default;
 
@@ -40,10 +39,9 @@ public:
     virtual std::string_view AppTitle() const = 0;
     virtual void SetCaption(std::string_view caption) = 0;
     virtual ClientSize ClientArea() const = 0;
-    // Shows a surface's image in its box at (Left, Top), inside its border.
-    virtual void Present(const Surface& picture) = 0;
-    // Shows a run-time error to the user, on top of the window. The same
-    // line has gone to stderr already.
+    // Shows a run-time error to the user in a dialog and returns when it is
+    // answered; SIGTERM or SIGINT end the program meanwhile. The same line
+    // has gone to stderr already.
     virtual void ReportError(std::string_view message) = 0;
 };
 

@@ -1,21 +1,19 @@
 #include "core/sdl_platform.h"
 
+#include <SDL.h>
+
 #include <algorithm>
 #include <string>
 
 #include "core/checked.h"
 #include "core/error_report.h"
+#include "core/sdl_error.h"
+#include "core/sdl_keys.h"
 #include "core/system_clock.h"
 #include "core/window_icon.h"
-#include "input/key_codes.h"
 #include "render/surface.h"
 
 namespace {
-
-[[noreturn]] void fail(const std::string& what)
-{
-    throw RuntimeError(what + ": " + SDL_GetError());
-}
 
 // The classic dialog colours: face, and the two shades of a sunken edge.
 struct Rgb {
@@ -42,6 +40,16 @@ void edge(SDL_Surface* screen, SDL_Rect r, Rgb dark, Rgb light)
     fill(screen, {r.x + r.w - 1, r.y, 1, r.h}, light);
 }
 
+// The window's face, and the render box's sunken border when it has one.
+void paintWindow(SDL_Surface* screen, const SDL_Rect& box, std::int32_t border)
+{
+    fill(screen, {0, 0, screen->w, screen->h}, faceColour);
+    if (border >= 2) {
+        edge(screen, box, shadowColour, highlightColour);
+        edge(screen, {box.x + 1, box.y + 1, box.w - 2, box.h - 2}, darkShadowColour, lightColour);
+    }
+}
+
 }  // namespace
 
 SdlPlatform::SdlPlatform()
@@ -50,7 +58,7 @@ SdlPlatform::SdlPlatform()
     // hidden OpenGL window to try an accelerated path, which costs a tenth of
     // a second at start-up and some 80 MB of driver code.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) fail("cannot open the window (is there a display?)");
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) failWithSdlError("cannot open the window (is there a display?)");
     // Without a display SDL falls back to drawing off screen, where nobody
     // would see the window; that is only wanted when asked for by name.
     const std::string_view driver = SDL_GetCurrentVideoDriver();
@@ -60,8 +68,8 @@ SdlPlatform::SdlPlatform()
         throw RuntimeError(std::string("cannot open the window: no display could be opened (DISPLAY ") +
                            (display ? "is \"" + std::string(display) + "\")" : "is not set)"));
     }
-    window = SDL_CreateWindow("Quentavox", SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, 339,
-                              259, SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
+    window = SDL_CreateWindow(appTitle, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, storedClientWidth,
+                              storedClientHeight, SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
     if (!window) {
         const std::string error = SDL_GetError();
         SDL_Quit();
@@ -159,10 +167,14 @@ void SdlPlatform::releaseHeldKeys(FormEvents& form)
     }
 }
 
+// The dialog has no parent window: over its parent it would be placed on
+// that window's middle, which for a window larger than the screen lies out
+// of sight. On its own it is centred on the screen and opens on top.
 void SdlPlatform::ReportError(std::string_view message)
 {
     const std::string line = reportLine(message);
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, "Quentavox", line.c_str(), window);
+    endAtOnceOnSignal();
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, appTitle, line.c_str(), nullptr);
 }
 
 std::int64_t SdlPlatform::GetTickCount() { return millisecondsSinceBoot(); }
@@ -183,29 +195,22 @@ ClientSize SdlPlatform::ClientArea() const
     return {static_cast<float>(width), static_cast<float>(height)};
 }
 
-void SdlPlatform::paintWindow(SDL_Surface* screen, const SDL_Rect& box, std::int32_t border)
-{
-    fill(screen, {0, 0, screen->w, screen->h}, faceColour);
-    if (border >= 2) {
-        edge(screen, box, shadowColour, highlightColour);
-        edge(screen, {box.x + 1, box.y + 1, box.w - 2, box.h - 2}, darkShadowColour, lightColour);
-    }
-}
-
 void SdlPlatform::Present(const Surface& picture)
 {
     SDL_Surface* screen = SDL_GetWindowSurface(window);
-    if (!screen) fail("cannot draw into the window");
+    if (!screen) failWithSdlError("cannot draw into the window");
 
     const std::int32_t border = picture.BorderWidth();
     const SDL_Rect box{checked::toInt32(picture.Left, "picRender.Left"),
                        checked::toInt32(picture.Top, "picRender.Top"),
                        picture.image()->w + 2 * border, picture.image()->h + 2 * border};
-    if (box.x != lastBox.x || box.y != lastBox.y) repaintAll = true;
+    if (box.x != lastLeft || box.y != lastTop) repaintAll = true;
     if (repaintAll) paintWindow(screen, box, border);
 
     SDL_Rect inside{box.x + border, box.y + border, picture.image()->w, picture.image()->h};
-    if (SDL_BlitSurface(picture.image(), nullptr, screen, &inside) != 0) fail("cannot show the frame");
+    if (SDL_BlitSurface(picture.image(), nullptr, screen, &inside) != 0) {
+        failWithSdlError("cannot show the frame");
+    }
 
     const SDL_Rect whole{0, 0, screen->w, screen->h};
     SDL_Rect shown{};
@@ -214,7 +219,8 @@ void SdlPlatform::Present(const Surface& picture)
     } else if (!SDL_IntersectRect(&inside, &whole, &shown)) {
         return;
     }
-    if (SDL_UpdateWindowSurfaceRects(window, &shown, 1) != 0) fail("cannot show the frame");
+    if (SDL_UpdateWindowSurfaceRects(window, &shown, 1) != 0) failWithSdlError("cannot show the frame");
     repaintAll = false;
-    lastBox = box;
+    lastLeft = box.x;
+    lastTop = box.y;
 }

@@ -1,12 +1,15 @@
 #pragma once
 // The real platform: an SDL2 window with a software window surface.
 
-#include <SDL.h>
-
 #include <array>
 #include <cstdint>
 
 #include "core/platform.h"
+#include "core/stored_window.h"
+#include "input/key_codes.h"
+
+struct SDL_Window;
+union SDL_Event;
 
 class SdlPlatform final : public Platform {
 public:
@@ -18,7 +21,7 @@ public:
     void Show(FormEvents& form) override;
     void DoEvents(FormEvents& form) override;
     std::int64_t GetTickCount() override;
-    std::string_view AppTitle() const override { return "Quentavox"; }
+    std::string_view AppTitle() const override { return appTitle; }
     void SetCaption(std::string_view caption) override;
     ClientSize ClientArea() const override;
     void Present(const Surface& picture) override;
@@ -27,13 +30,13 @@ public:
 private:
     void deliver(const SDL_Event& event, FormEvents& form);
     void releaseHeldKeys(FormEvents& form);
-    void paintWindow(SDL_Surface* screen, const SDL_Rect& box, std::int32_t border);
 
     SDL_Window* window = nullptr;
     // The whole window is repainted (background and the render box's border)
     // after a resize, an expose or a move of the box; otherwise only the box.
     bool repaintAll = true;
-    SDL_Rect lastBox{};
-    std::array<bool, 256> held{};
+    std::int32_t lastLeft = 0;
+    std::int32_t lastTop = 0;
+    std::array<bool, vk::codeCount> held{};
     std::array<char, 128> caption{};
 };

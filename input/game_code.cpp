@@ -5,15 +5,16 @@
 #include "angles/angles.h"
 #include "core/checked.h"
 #include "core/frmMain.h"
+#include "input/key_codes.h"
 
 namespace {
 
-constexpr std::size_t leftArrow = 37;
-constexpr std::size_t upArrow = 38;
-constexpr std::size_t rightArrow = 39;
-constexpr std::size_t downArrow = 40;
-constexpr std::size_t comma = 188;
-constexpr std::size_t fullStop = 190;
+using vk::leftArrow;
+using vk::upArrow;
+using vk::rightArrow;
+using vk::downArrow;
+using vk::comma;
+using vk::fullStop;
 
 constexpr float turningStep = 2.0f;
 constexpr double walkingStep = 0.04;

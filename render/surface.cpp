@@ -4,18 +4,13 @@
 
 #include <string>
 
-#include "core/checked.h"
-#include "core/platform.h"
+#include "core/sdl_error.h"
+#include "render/presenter.h"
 
 namespace {
 
 // XRGB: 32-bit pixels with no alpha channel, so every copy is a plain copy.
 constexpr Uint32 pixelFormat = SDL_PIXELFORMAT_XRGB8888;
-
-[[noreturn]] void fail(std::string_view what)
-{
-    throw RuntimeError(std::string(what) + ": " + SDL_GetError());
-}
 
 }  // namespace
 
@@ -26,7 +21,10 @@ Surface::Surface(SDL_Surface* image) : pixels(image) {}
 Surface::Surface(std::int32_t width, std::int32_t height, std::int32_t border)
     : pixels(SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, pixelFormat)), border(border)
 {
-    if (!pixels) fail("cannot create a " + std::to_string(width) + " x " + std::to_string(height) + " surface");
+    if (!pixels) {
+        failWithSdlError("cannot create a " + std::to_string(width) + " x " + std::to_string(height) +
+                         " surface");
+    }
     SDL_FillRect(pixels.get(), nullptr, 0);
 }
 
@@ -34,9 +32,9 @@ Surface Surface::fromBmp(std::span<const unsigned char> file, std::string_view n
 {
     SDL_RWops* stream = SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
     std::unique_ptr<SDL_Surface, Free> loaded(stream ? SDL_LoadBMP_RW(stream, 1) : nullptr);
-    if (!loaded) fail("cannot load picture " + std::string(name));
+    if (!loaded) failWithSdlError("cannot load picture " + std::string(name));
     SDL_Surface* converted = SDL_ConvertSurfaceFormat(loaded.get(), pixelFormat, 0);
-    if (!converted) fail("cannot convert picture " + std::string(name));
+    if (!converted) failWithSdlError("cannot convert picture " + std::string(name));
     return Surface(converted);
 }
 

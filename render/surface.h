@@ -10,7 +10,7 @@
 #include "render/device_context.h"
 
 struct SDL_Surface;
-class Platform;
+class Presenter;
 
 class Surface {
 public:
@@ -28,7 +28,7 @@ public:
 
     // Shows the image in the window the surface belongs to, if any.
     void Refresh();
-    void showIn(Platform& window) { this->window = &window; }
+    void showIn(Presenter& window) { this->window = &window; }
     // The image itself, for the platform that puts it on screen.
     SDL_Surface* image() const { return pixels.get(); }
 
@@ -44,5 +44,5 @@ private:
 
     std::unique_ptr<SDL_Surface, Free> pixels;
     std::int32_t border = 0;
-    Platform* window = nullptr;
+    Presenter* window = nullptr;
 };

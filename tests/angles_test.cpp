@@ -72,9 +72,3 @@ TEST(Angles, LookUpsWrapAndCosineReadsNinetyDegreesOn)
     EXPECT_EQ(lTan(t.tanTable, 270), -83858280.0f);
     EXPECT_EQ(lTan(t.tanTable, 360), 0.0f);
 }
-
-TEST(Angles, RadiansUsesTheFifteenDigitConstant)
-{
-    EXPECT_EQ(Radians(90), static_cast<float>(90.0 * 3.14159265358979 / 180.0));
-    EXPECT_EQ(Radians(0), 0.0f);
-}

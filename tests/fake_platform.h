@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "core/platform.h"
+#include "core/stored_window.h"
 #include "render/surface.h"
 
 class FakePlatform final : public Platform {
@@ -29,7 +30,7 @@ public:
     std::deque<std::vector<Event>> script;
     std::int64_t now = 1'000'000;  // a machine that has been up for a while
     std::int64_t advancePerRead = 0;
-    ClientSize client{339, 259};
+    ClientSize client{storedClientWidth, storedClientHeight};
 
     std::vector<std::string> captions;
     std::vector<std::int64_t> presentedAt;  // clock reading at each Refresh
@@ -65,7 +66,7 @@ public:
         return reading;
     }
 
-    std::string_view AppTitle() const override { return "Quentavox"; }
+    std::string_view AppTitle() const override { return appTitle; }
     void SetCaption(std::string_view caption) override { captions.emplace_back(caption); }
     ClientSize ClientArea() const override { return client; }
     void Present(const Surface&) override { presentedAt.push_back(now); }

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include "core/sdl_keys.h"
 #include "input/key_codes.h"
 
 namespace {
@@ -26,24 +27,24 @@ TEST(KeyCodes, GoByCharacterThenByMappedKeyThenByPlace)
     };
     const Case cases[] = {
         // The six keys in use.
-        {named(SDL_SCANCODE_LEFT), SDL_SCANCODE_LEFT, 37},
-        {named(SDL_SCANCODE_UP), SDL_SCANCODE_UP, 38},
-        {named(SDL_SCANCODE_RIGHT), SDL_SCANCODE_RIGHT, 39},
-        {named(SDL_SCANCODE_DOWN), SDL_SCANCODE_DOWN, 40},
-        {SDLK_COMMA, SDL_SCANCODE_COMMA, 188},
-        {SDLK_PERIOD, SDL_SCANCODE_PERIOD, 190},
+        {named(SDL_SCANCODE_LEFT), SDL_SCANCODE_LEFT, vk::leftArrow},
+        {named(SDL_SCANCODE_UP), SDL_SCANCODE_UP, vk::upArrow},
+        {named(SDL_SCANCODE_RIGHT), SDL_SCANCODE_RIGHT, vk::rightArrow},
+        {named(SDL_SCANCODE_DOWN), SDL_SCANCODE_DOWN, vk::downArrow},
+        {SDLK_COMMA, SDL_SCANCODE_COMMA, vk::comma},
+        {SDLK_PERIOD, SDL_SCANCODE_PERIOD, vk::fullStop},
         // A key mapped onto another goes by what it was mapped to.
-        {SDLK_LCTRL, SDL_SCANCODE_CAPSLOCK, 17},
+        {SDLK_LCTRL, SDL_SCANCODE_CAPSLOCK, vk::control},
         // German QWERTZ: the character wins over the place.
-        {'z', SDL_SCANCODE_Y, 90},
-        {0xF6 /* o umlaut */, SDL_SCANCODE_SEMICOLON, 186},
+        {'z', SDL_SCANCODE_Y, 'Z'},
+        {0xF6 /* o umlaut */, SDL_SCANCODE_SEMICOLON, vk::semicolon},
         // French AZERTY: ',' is on the US 'm' key; ';' and ':' have no code of
         // their own and go by place, so they act as comma and full stop.
-        {',', SDL_SCANCODE_M, 188},
-        {';', SDL_SCANCODE_COMMA, 188},
-        {':', SDL_SCANCODE_PERIOD, 190},
-        {'m', SDL_SCANCODE_SEMICOLON, 77},
-        {0xE9 /* e acute */, SDL_SCANCODE_2, 50},
+        {',', SDL_SCANCODE_M, vk::comma},
+        {';', SDL_SCANCODE_COMMA, vk::comma},
+        {':', SDL_SCANCODE_PERIOD, vk::fullStop},
+        {'m', SDL_SCANCODE_SEMICOLON, 'M'},
+        {0xE9 /* e acute */, SDL_SCANCODE_2, '2'},
         // Keys without a code are ignored.
         {named(SDL_SCANCODE_AC_BACK), SDL_SCANCODE_AC_BACK, std::nullopt},
         {SDLK_UNKNOWN, SDL_SCANCODE_UNKNOWN, std::nullopt},
@@ -54,7 +55,7 @@ TEST(KeyCodes, GoByCharacterThenByMappedKeyThenByPlace)
 
 TEST(KeyCodes, EveryCodeFitsTheKeyTable)
 {
-    const auto inRange = [](std::optional<std::int16_t> code) { return !code || (*code >= 0 && *code <= 255); };
+    const auto inRange = [](std::optional<std::int16_t> code) { return !code || (*code >= 0 && std::size_t(*code) < vk::codeCount); };
     for (int scancode = 0; scancode < SDL_NUM_SCANCODES; ++scancode) {
         const auto place = SDL_Scancode(scancode);
         EXPECT_TRUE(inRange(code(named(place), place))) << scancode;

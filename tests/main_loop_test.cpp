@@ -1,14 +1,13 @@
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "core/frmMain.h"
+#include "input/key_codes.h"
 #include "tests/fake_platform.h"
 
 namespace {
 
 using Event = FakePlatform::Event;
-constexpr int rightArrow = 39;
+using vk::rightArrow;
 
 struct ScriptedRun {
     FakePlatform platform;
@@ -23,12 +22,7 @@ struct ScriptedRun {
         EXPECT_EQ(form.state.quitRequested, True);
     }
 
-    // Each turning tick adds exactly 2 degrees, so the heading counts ticks.
-    int ticks() const
-    {
-        const int degrees = static_cast<int>(form.state.playerAngle);
-        return ((degrees % 360) + 360) % 360 / 2;
-    }
+    std::int64_t ticks() const { return form.state.ticksRun; }
     std::size_t frames() const { return platform.presentedAt.size(); }
 };
 
@@ -51,15 +45,16 @@ TEST(MainLoop, StartsAtTheCentreOfCellTwoTwoWithTablesAndMapReady)
 
 TEST(MainLoop, RunsOneTickPerWholeEightMillisecondsAndDropsTheRest)
 {
+    // The tick is the one that turns the player.
     ScriptedRun run({{FakePlatform::keyDown(rightArrow), FakePlatform::advance(9)}});
     run.toTheEnd();
     EXPECT_EQ(run.ticks(), 1);
+    EXPECT_EQ(run.form.state.playerAngle, 2.0f);
 
     for (const auto& [elapsed, expected] : {std::pair{15, 1}, {16, 2}, {23, 2}, {24, 3}, {2000, 250}}) {
-        ScriptedRun timed({{FakePlatform::keyDown(rightArrow), FakePlatform::advance(9)},
-                   {FakePlatform::advance(elapsed)}});
+        ScriptedRun timed({{FakePlatform::advance(9)}, {FakePlatform::advance(elapsed)}});
         timed.toTheEnd();
-        EXPECT_EQ(timed.ticks() - 1, expected % 180) << elapsed << " ms";
+        EXPECT_EQ(timed.ticks() - 1, expected) << elapsed << " ms";
     }
 }
 
@@ -78,10 +73,10 @@ TEST(MainLoop, ALongStallDoesNotFailOrJump)
 {
     ScriptedRun longest({{FakePlatform::keyDown(rightArrow), FakePlatform::advance(32767)}});
     longest.toTheEnd();
-    EXPECT_EQ(longest.ticks(), 4095 % 180);
+    EXPECT_EQ(longest.ticks(), 4095);
 
     // Longer than the 16-bit elapsed time can hold: the backlog is dropped.
-    ScriptedRun suspended({{FakePlatform::keyDown(rightArrow), FakePlatform::advance(40'000'000)}});
+    ScriptedRun suspended({{FakePlatform::advance(40'000'000)}});
     suspended.toTheEnd();
     EXPECT_EQ(suspended.ticks(), 1);
 }
@@ -118,7 +113,7 @@ TEST(MainLoop, CaptionIntervalCountsFromAFreshClockRead)
 
 TEST(MainLoop, CloseRequestEndsThePassAtOnce)
 {
-    ScriptedRun run({{FakePlatform::keyDown(rightArrow), FakePlatform::advance(9)},
+    ScriptedRun run({{FakePlatform::advance(9)},
              {FakePlatform::advance(2000), FakePlatform::close()},
              {FakePlatform::advance(9)}});
     run.toTheEnd();
@@ -130,8 +125,9 @@ TEST(MainLoop, CloseRequestEndsThePassAtOnce)
 TEST(MainLoop, AKeyPressedAndReleasedWithinOnePassLeavesNoTrace)
 {
     ScriptedRun run({{FakePlatform::keyDown(rightArrow), FakePlatform::keyUp(rightArrow),
-              FakePlatform::keyDown(38), FakePlatform::keyUp(38), FakePlatform::advance(50)}});
+              FakePlatform::keyDown(vk::upArrow), FakePlatform::keyUp(vk::upArrow), FakePlatform::advance(50)}});
     run.toTheEnd();
+    EXPECT_EQ(run.ticks(), 6);
     EXPECT_EQ(run.form.state.playerAngle, 0.0f);
     EXPECT_EQ(run.form.state.playerY, 2.5f);
 }

@@ -1,6 +1,7 @@
 // The real platform on SDL's dummy video driver: no display is needed, and
 // events pushed onto SDL's queue arrive as they would from a desktop.
 
+#include <SDL.h>
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -8,6 +9,7 @@
 #include <vector>
 
 #include "core/sdl_platform.h"
+#include "input/key_codes.h"
 
 namespace {
 
@@ -22,8 +24,6 @@ public:
     std::vector<Call> calls;
 
     void Form_Resize() override { calls.push_back({"Form_Resize"}); }
-    void Form_KeyDown(std::int16_t& code, std::int16_t&) override { calls.push_back({"Form_KeyDown", code}); }
-    void Form_KeyUp(std::int16_t& code, std::int16_t&) override { calls.push_back({"Form_KeyUp", code}); }
     void picRender_KeyDown(std::int16_t& code, std::int16_t&) override { calls.push_back({"picRender_KeyDown", code}); }
     void picRender_KeyUp(std::int16_t& code, std::int16_t&) override { calls.push_back({"picRender_KeyUp", code}); }
     void Form_QueryUnload(std::int16_t&, std::int16_t&) override { calls.push_back({"Form_QueryUnload"}); }
@@ -80,8 +80,9 @@ TEST_F(SdlPlatformTest, KeysReachTheRenderSurfaceHandlersWithTheirCodes)
     pushKey(SDL_KEYUP, SDL_SCANCODE_UP, SDLK_UP);
     pushKey(SDL_KEYDOWN, SDL_SCANCODE_AC_BACK, SDLK_AC_BACK);  // has no code: ignored
     platform.DoEvents(form);
-    EXPECT_EQ(form.calls,
-              (std::vector<Call>{{"picRender_KeyDown", 38}, {"picRender_KeyDown", 190}, {"picRender_KeyUp", 38}}));
+    EXPECT_EQ(form.calls, (std::vector<Call>{{"picRender_KeyDown", vk::upArrow},
+                                             {"picRender_KeyDown", vk::fullStop},
+                                             {"picRender_KeyUp", vk::upArrow}}));
 }
 
 TEST_F(SdlPlatformTest, LosingTheFocusReleasesHeldKeysOnce)
@@ -95,7 +96,7 @@ TEST_F(SdlPlatformTest, LosingTheFocusReleasesHeldKeysOnce)
     pushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
     pushWindowEvent(SDL_WINDOWEVENT_FOCUS_LOST);
     platform.DoEvents(form);
-    EXPECT_EQ(form.calls, (std::vector<Call>{{"picRender_KeyUp", 38}}));
+    EXPECT_EQ(form.calls, (std::vector<Call>{{"picRender_KeyUp", vk::upArrow}}));
 }
 
 TEST_F(SdlPlatformTest, CloseRequestsAndResizingReachTheirHandlers)

@@ -20,8 +20,8 @@ FRAME_HEIGHT=236
 cleanup() {
     local status=$?
     local job
-    # The program first, while its display is still there; Xvfb last. A
-    # program stuck behind its error dialog ignores the polite request.
+    # The program first, while its display is still there; Xvfb last. The
+    # signal ends it even behind its error dialog; KILL is for a hang.
     if [ -n "$PROGRAM_PID" ]; then
         kill "$PROGRAM_PID" 2>/dev/null || true
         wait_until 5 eval '! program_running' || kill -KILL "$PROGRAM_PID" 2>/dev/null || true

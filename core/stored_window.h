@@ -1,0 +1,11 @@
+#pragma once
+// The window as its stored description creates it.
+
+// The caption it is created with, which is also the application title and
+// the name on every error report.
+inline constexpr char appTitle[] = "Quentavox";
+
+// The client area is stored as 5085 x 3885 twips, which at 15 twips a pixel
+// is 339 x 259 pixels: room for the 320 x 240 render box with a margin.
+inline constexpr int storedClientWidth = 339;
+inline constexpr int storedClientHeight = 259;
