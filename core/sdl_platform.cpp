@@ -79,7 +79,7 @@ SdlPlatform::SdlPlatform()
     const std::span<const unsigned char> icon = embedded::window_icon.file;
     SDL_Surface* iconImage =
         SDL_LoadBMP_RW(SDL_RWFromConstMem(icon.data(), checked::toInt32(double(icon.size()), "icon size")), 1);
-    if (!iconImage) fail("cannot load the window icon");
+    if (!iconImage) failWithSdlError("cannot load the window icon");
     SDL_SetWindowIcon(window, iconImage);
     SDL_FreeSurface(iconImage);
 }
