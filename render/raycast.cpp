@@ -1,3 +1,4 @@
+#include "assets/picture_sizes.h"
 #include "core/checked.h"
 #include "core/frmMain.h"
 #include "render/gdi.h"
@@ -9,7 +10,8 @@ void frmMain::Raycast(Surface& picture)
     const float W = picture.ScaleWidth();
     const float H = picture.ScaleHeight();
     const std::int32_t width = checked::toInt32(W, "W");
-    StretchBlt(dc, 0, 0, width, checked::toInt32(H, "H"), picClear.hDC(), 0, 0, 64, 64, SRCCOPY);
+    StretchBlt(dc, 0, 0, width, checked::toInt32(H, "H"), picClear.hDC(), 0, 0, backdropPictureSize.width,
+               backdropPictureSize.height, SRCCOPY);
 
     // Neighbouring columns with the same whole-degree offset cast the same ray
     // through the same cells and leave the same last codes behind, so the ray
@@ -28,7 +30,7 @@ void frmMain::Raycast(Surface& picture)
         const Surface& texture =
             picTexture[checked::index(wall.wallCode, picTexture.size(), "picTexture index")];
         StretchBlt(dc, screenColumn, wall.wallTop, 1, wall.wallHeight, texture.hDC(),
-                   wall.textureColumn, 0, 1, 64, SRCCOPY);
+                   wall.textureColumn, 0, 1, texturePictureSize.height, SRCCOPY);
     }
     picture.Refresh();
 }

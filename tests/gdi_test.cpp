@@ -25,13 +25,13 @@ Surface numbered(int width, int height)
 void referenceStretch(const DeviceContext& to, int x, int y, int w, int h, const DeviceContext& from,
                       int sx, int sy, int sw, int sh)
 {
-    for (int j = 0; j < h; ++j) {
-        for (int i = 0; i < w; ++i) {
-            const int dx = x + i;
-            const int dy = y + j;
-            if (dx < 0 || dy < 0 || dx >= to.width || dy >= to.height) continue;
-            const auto u = std::int64_t(2 * i + 1) * sw / (2 * std::int64_t{w});
-            const auto v = std::int64_t(2 * j + 1) * sh / (2 * std::int64_t{h});
+    for (int dy = 0; dy < to.height; ++dy) {
+        for (int dx = 0; dx < to.width; ++dx) {
+            const std::int64_t i = dx - std::int64_t{x};
+            const std::int64_t j = dy - std::int64_t{y};
+            if (i < 0 || j < 0 || i >= w || j >= h) continue;
+            const auto u = (2 * i + 1) * sw / (2 * std::int64_t{w});
+            const auto v = (2 * j + 1) * sh / (2 * std::int64_t{h});
             pixel(to, dx, dy) = pixel(from, sx + int(u), sy + int(v));
         }
     }
@@ -89,15 +89,20 @@ TEST(StretchBlt, MatchesThePerPixelDefinitionWhenScalingAndClipping)
 TEST(StretchBlt, MatchesTheDefinitionAtTheEdgesOfItsShortCuts)
 {
     // Columns either side of the height where the stepping changes method,
-    // rows magnified up to and just past eight times, and a row of more
-    // source pixels than the table of runs holds.
+    // rows magnified up to and just past eight times, a row of more source
+    // pixels than the table of runs holds, and the tallest copies there are,
+    // around their middle rows.
     const Surface texture = numbered(300, 64);
     struct Case {
         int x, y, w, h, sw, sh;
     };
+    constexpr int tallest = 2147483647;
     const Case cases[] = {
-        {3, -16000, 1, 32768, 1, 64}, {3, -16000, 1, 32769, 1, 64}, {3, -40000, 1, 90000, 2, 63},
-        {-5, 0, 64, 20, 8, 5},        {-5, 0, 72, 20, 8, 5},        {0, 0, 350, 20, 300, 20},
+        {3, -16000, 1, 32768, 1, 64},        {3, -16000, 1, 32769, 1, 64},
+        {3, -40000, 1, 90000, 2, 63},        {-5, 0, 64, 20, 8, 5},
+        {-5, 0, 72, 20, 8, 5},               {0, 0, 350, 20, 300, 20},
+        {3, -1073741809, 1, tallest, 1, 64}, {-9, -1073741810, 30, tallest, 1, 64},
+        {-9, -1073741815, 350, tallest, 300, 64},
     };
     for (const Case& c : cases) {
         Surface actual(400, 30);
