@@ -4,6 +4,8 @@
 #include "render/gdi.h"
 #include "render/ray_column.h"
 
+#include <string>
+
 void frmMain::Raycast(Surface& picture)
 {
     const DeviceContext dc = picture.hDC();
@@ -29,8 +31,10 @@ void frmMain::Raycast(Surface& picture)
         }
         const Surface& texture =
             picTexture[checked::index(wall.wallCode, picTexture.size(), "picTexture index")];
-        StretchBlt(dc, screenColumn, wall.wallTop, 1, wall.wallHeight, texture.hDC(),
-                   wall.textureColumn, 0, 1, texturePictureSize.height, SRCCOPY);
+        if (StretchBlt(dc, screenColumn, wall.wallTop, 1, wall.wallHeight, texture.hDC(),
+                       wall.textureColumn, 0, 1, texturePictureSize.height, SRCCOPY) == 0) {
+            throw RuntimeError("StretchBlt failed: picTexture(" + std::to_string(wall.wallCode) + ")");
+        }
     }
     picture.Refresh();
 }

@@ -221,6 +221,15 @@ TEST_F(RaycastTest, BadInputsFailInsteadOfDrawing)
     // The rightmost ray's angle + 90 leaves 16 bits.
     EXPECT_THROW(cast(2.5f, 2.5f, 32643, 35), RuntimeError);
     EXPECT_THROW(cast(std::nanf(""), 2.5f, 0), RuntimeError);
+    // From inside the outer ring the rays leave the grid without reading a
+    // cell and end on code 0, open floor, which has no texture.
+    place(63.0f, 28.8695889f, 90);
+    try {
+        form.Raycast(form.picRender);
+        ADD_FAILURE() << "a column of open floor was drawn";
+    } catch (const RuntimeError& error) {
+        EXPECT_NE(std::string(error.what()).find("picTexture(0)"), std::string::npos) << error.what();
+    }
     // Without a solid ring a walk toward -y reaches row -1.
     form.state.mapCells = MapCells{};
     EXPECT_THROW(cast(2.5f, 2.5f, 180), RuntimeError);
