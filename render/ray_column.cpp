@@ -162,8 +162,8 @@ WallColumn castColumn(const GameState& state, std::int32_t rayOffset, float heig
     const float cosine = lCos(state.sinTable, checked::toInt16(rayOffset, "rayOffset"));
     column.wallDistance = checked::toSingle(double{uncorrected} * cosine, "wallDistance");
     // However near the wall, height / distance is its height in rows while
-    // that fits 32 bits. Only a player on a face, or within about a
-    // ten-millionth of a cell of one, sees it at a distance of 0, or one so
+    // that fits 32 bits. Only a player on a face, or within a few
+    // ten-millionths of a cell of one, sees it at a distance of 0, or one so
     // small that the quotient leaves 32 bits; there the wall takes the
     // tallest height that fits. The heights from just farther away end
     // there too, so the view shows the same middle texel rows; wallTop still

@@ -63,6 +63,7 @@ TEST(GetPixel, AnswersRedInTheLowByteAndInvalidOutside)
 
 TEST(StretchBlt, MatchesThePerPixelDefinitionWhenScalingAndClipping)
 {
+    // One-pixel-wide destinations and sources, as walls are, come up often.
     const Surface source = numbered(128, 64);
     std::mt19937 random(7);
     auto between = [&](int low, int high) { return std::uniform_int_distribution<int>(low, high)(random); };
@@ -73,7 +74,7 @@ TEST(StretchBlt, MatchesThePerPixelDefinitionWhenScalingAndClipping)
         const int h = between(1, 900);
         const int x = between(-w, 45);
         const int y = between(-h, 35);
-        const int sw = between(1, 20);
+        const int sw = between(0, 3) == 0 ? 1 : between(1, 20);
         const int sh = between(1, 64);
         const int sx = between(0, 128 - sw);
         const int sy = between(0, 64 - sh);
@@ -111,20 +112,6 @@ TEST(StretchBlt, MatchesTheDefinitionAtTheEdgesOfItsShortCuts)
         referenceStretch(expected.hDC(), c.x, c.y, c.w, c.h, texture.hDC(), 0, 0, c.sw, c.sh);
         SCOPED_TRACE(::testing::Message() << "width " << c.w << " height " << c.h);
         expectSameImage(actual, expected);
-    }
-}
-
-TEST(StretchBlt, ClippingDoesNotMoveTheSampling)
-{
-    // An 800-row wall column on a 236-row view shows the very source rows
-    // that the same column shows on an 800-row view, shifted by its top.
-    const Surface texture = numbered(128, 64);
-    Surface tall(1, 800);
-    Surface view(1, 236);
-    StretchBlt(tall.hDC(), 0, 0, 1, 800, texture.hDC(), 96, 0, 1, 64, SRCCOPY);
-    StretchBlt(view.hDC(), 0, -282, 1, 800, texture.hDC(), 96, 0, 1, 64, SRCCOPY);
-    for (int row = 0; row < 236; ++row) {
-        ASSERT_EQ(pixel(view.hDC(), 0, row), pixel(tall.hDC(), 0, row + 282)) << row;
     }
 }
 
