@@ -185,7 +185,7 @@ TEST_F(RaycastTest, FramesFollowTheColumnRulePixelForPixel)
         if (cells(cx, cy) != 0) continue;
         ViewState v{float(cx + uniform(0, 1)), float(cy + uniform(0, 1)), float(whole(-359, 359)), whole(1, 400),
                     whole(1, 300)};
-        if (states.size() % 50 == 0) v = {v.x, v.y, v.angle, 1920, 1080};
+        if (states.size() % 100 == 0) v = {v.x, v.y, v.angle, 1920, 1080};
         if (states.size() % 50 == 25) v = {v.x, v.y, v.angle, 316, 236};
         if (states.size() % 2 == 0) {
             // On or near the face toward a wall beside the cell, looking at it
