@@ -69,19 +69,29 @@ void frmMain::GameCode()
     if (!candidate) return;
 
     // Only the candidate's own cell decides; when it is a wall the player
-    // slides along y if that cell is open, else along x.
+    // slides along y if that cell is open, else along x. The cells are those
+    // of the 64-bit candidate, but the position is stored in 32 bits, and a
+    // candidate a hair below a cell edge is stored on the edge, inside the
+    // next cell. So each move also needs the cell of the position as it will
+    // be stored to be open; where it is not, the next move is tried. That
+    // changes only moves that would have left the player inside a wall.
     const std::int64_t cx = checked::floorToInt(candidate->x, "candidate x");
     const std::int64_t cy = checked::floorToInt(candidate->y, "candidate y");
     const std::int64_t px = checked::floorToInt(state.playerX, "playerX");
     const std::int64_t py = checked::floorToInt(state.playerY, "playerY");
     const float newX = checked::toSingle(candidate->x, "playerX");
     const float newY = checked::toSingle(candidate->y, "playerY");
-    if (state.mapCells(cx, cy) == 0) {
+    const std::int64_t sx = checked::floorToInt(newX, "playerX");
+    const std::int64_t sy = checked::floorToInt(newY, "playerY");
+    // A stored cell is read only after the cell of the same move tested
+    // open, so with the level's solid ring it lies inside the grid.
+    const auto open = [this](std::int64_t x, std::int64_t y) { return state.mapCells(x, y) == 0; };
+    if (open(cx, cy) && open(sx, sy)) {
         state.playerX = newX;
         state.playerY = newY;
-    } else if (state.mapCells(px, cy) == 0) {
+    } else if (open(px, cy) && open(px, sy)) {
         state.playerY = newY;
-    } else if (state.mapCells(cx, py) == 0) {
+    } else if (open(cx, py) && open(sx, py)) {
         state.playerX = newX;
     }
 }

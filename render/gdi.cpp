@@ -183,6 +183,59 @@ void fetchLine(const std::uint32_t* pixel)
     (void)*static_cast<const volatile std::uint32_t*>(pixel);
 }
 
+// n pixels of one value, n at least 2. From four pixels up they are
+// written in stores of four, the last of which ends where the span ends and
+// may overlap the one before it: no loop over single pixels, whose length
+// varies from span to span.
+void fillSpan(std::uint32_t* to, std::int64_t n, std::uint32_t value)
+{
+    if (n < 4) {
+        to[0] = to[1] = to[n - 1] = value;
+        return;
+    }
+    const std::uint32_t four[4] = {value, value, value, value};
+    for (std::int64_t i = 0; i < n - 4; i += 4) std::memcpy(to + i, four, sizeof four);
+    std::memcpy(to + n - 4, four, sizeof four);
+}
+
+// The source column of a copy whose every destination row takes one source
+// pixel: `height` destination rows from `sourceHeight` source rows, of which
+// the first one drawn is row `first`.
+struct RowSource {
+    const std::uint32_t* pixels;
+    std::int64_t pitch;
+    std::int64_t height;
+    std::int64_t sourceHeight;
+    std::int64_t first;
+};
+
+// The destination rows drawn: `count` rows from `pixels` down.
+struct RowTarget {
+    std::uint32_t* pixels;
+    std::int64_t pitch;
+    std::int64_t count;
+};
+
+// Hands each destination row its source pixel. For every wall on a view up to
+// 32768 rows high the rows step in fixed point with no branch but the loop's
+// own, where runs of rows of uneven length would mispredict every few rows.
+template <class WriteRow>
+void fillRows(const RowSource& source, const RowTarget& target, WriteRow writeRow)
+{
+    std::uint32_t* to = target.pixels;
+    std::uint32_t* const end = to + target.count * target.pitch;
+    if (fitsFixedPoint(source.height, source.sourceHeight)) {
+        const std::uint64_t step = 2 * fixedPointStep(source.height, source.sourceHeight);
+        std::uint64_t position = static_cast<std::uint64_t>(2 * source.first + 1) * (step / 2);
+        for (; to != end; to += target.pitch, position += step) {
+            writeRow(to, source.pixels[static_cast<std::int64_t>(position >> 32) * source.pitch]);
+        }
+        return;
+    }
+    SpanStepper row(source.height, source.sourceHeight, source.first);
+    for (; to != end; to += target.pitch, row.next()) writeRow(to, source.pixels[row.index() * source.pitch]);
+}
+
 bool inside(std::int64_t start, std::int64_t length, std::int64_t limit)
 {
     return start >= 0 && start + length <= limit;
@@ -220,30 +273,23 @@ int StretchBlt(const DeviceContext& destination, std::int32_t x, std::int32_t y,
     const std::uint32_t* from = source.pixels + sourceY * sourcePitch + sourceX;
     std::uint32_t* to = destination.pixels + y0 * destinationPitch;
 
-    // A one-pixel-wide column, as every wall column is: one source column
-    // stretched down the destination column. A one-pixel-wide source has
-    // only its one column to give, so the division is skipped for it.
-    if (x1 - x0 == 1) {
-        const std::uint32_t* column =
-            from + (sourceWidth == 1 ? 0 : SpanStepper(width, sourceWidth, x0 - x).index());
-        to += x0;
-        // Every wall column on a view up to 32768 rows high: a fixed-point
-        // step and no branch but the loop's own, where runs of rows of uneven
-        // length would mispredict every few rows.
-        if (fitsFixedPoint(height, sourceHeight)) {
-            const std::uint64_t step = 2 * fixedPointStep(height, sourceHeight);
-            std::uint64_t position = static_cast<std::uint64_t>(2 * (y0 - y) + 1) * (step / 2);
-            const std::uint32_t* const end = to + (y1 - y0) * destinationPitch;
-            for (; to != end; to += destinationPitch, position += step) {
-                fetchLine(to);
-                *to = column[static_cast<std::int64_t>(position >> 32) * sourcePitch];
-            }
-            return 1;
-        }
-        SpanStepper row(height, sourceHeight, y0 - y);
-        for (std::int64_t dy = y0; dy < y1; ++dy, row.next(), to += destinationPitch) {
-            fetchLine(to);
-            *to = column[row.index() * sourcePitch];
+    // A one-pixel-wide source, as every wall is, or a destination clipped to
+    // one column: each destination row is one source pixel, repeated.
+    if (sourceWidth == 1 || x1 - x0 == 1) {
+        const RowSource column{from + (sourceWidth == 1 ? 0 : SpanStepper(width, sourceWidth, x0 - x).index()),
+                               sourcePitch, height, sourceHeight, y0 - y};
+        const RowTarget rows{to + x0, destinationPitch, y1 - y0};
+        const std::int64_t span = x1 - x0;
+        // Down a single column each store wants its line fetched first; a
+        // span writes along its line, and the read measured no faster there.
+        if (span == 1) {
+            fillRows(column, rows, [](std::uint32_t* pixel, std::uint32_t value) {
+                fetchLine(pixel);
+                *pixel = value;
+            });
+        } else {
+            fillRows(column, rows,
+                     [span](std::uint32_t* pixel, std::uint32_t value) { fillSpan(pixel, span, value); });
         }
         return 1;
     }

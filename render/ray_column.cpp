@@ -1,10 +1,12 @@
 #include "render/ray_column.h"
 
-#include <algorithm>
 #include <cmath>
+#include <limits>
 #include <string>
 
+#include "assets/picture_sizes.h"
 #include "core/checked.h"
+#include "core/game_state.h"
 
 namespace {
 
@@ -30,13 +32,10 @@ bool insideGrid(double x, double y)
     return x >= 0 && x <= 63 && y >= 0 && y <= 63;
 }
 
-double tableTangent(const AngleTable& tanTable, std::int16_t angle)
-{
-    return tanTable[checked::index(angle, tanTable.size(), "tanTable index")];
-}
-
 // Crossings with the lines y = k. Exactly 90 and 270 count as running toward
 // +y; their huge table tangents put the first crossing far outside the grid.
+// The steps read the table at the angle already wrapped into 0..359, through
+// lTan, which wraps it again to no effect and checks the index.
 LineWalk startYLineWalk(const GameState& state, double rayAngle)
 {
     const std::int16_t angle = checked::toInt16(rayAngle, "rayAngle");
@@ -45,12 +44,12 @@ LineWalk startYLineWalk(const GameState& state, double rayAngle)
     if (90 < A && A < 270) {
         walk.y = std::floor(double{state.playerY});
         walk.stepY = -1;
-        walk.stepX = -tableTangent(state.tanTable, A);
+        walk.stepX = -lTan(state.tanTable, A);
         walk.adjustY = 1;
     } else {
         walk.y = std::floor(double{state.playerY}) + 1;
         walk.stepY = 1;
-        walk.stepX = tableTangent(state.tanTable, A);
+        walk.stepX = lTan(state.tanTable, A);
     }
     walk.x = state.playerX + (walk.y - state.playerY) * double{lTan(state.tanTable, angle)};
     return walk;
@@ -66,12 +65,12 @@ LineWalk startXLineWalk(const GameState& state, double rayAngle)
     if (90 < B && B < 270) {
         walk.x = std::floor(double{state.playerX});
         walk.stepX = -1;
-        walk.stepY = tableTangent(state.tanTable, B);
+        walk.stepY = lTan(state.tanTable, B);
         walk.adjustX = 1;
     } else {
         walk.x = std::floor(double{state.playerX}) + 1;
         walk.stepX = 1;
-        walk.stepY = -tableTangent(state.tanTable, B);
+        walk.stepY = -lTan(state.tanTable, B);
     }
     const float tangent = lTan(state.tanTable, checked::toInt16(rayAngle + 90, "rayAngle + 90"));
     walk.y = state.playerY - (walk.x - state.playerX) * double{tangent};
@@ -108,11 +107,16 @@ double distanceTo(const GameState& state, const LineWalk& walk)
     return std::sqrt(dx * dx + dy * dy);
 }
 
-// Where along the face the ray hit, as one of 64 source columns.
+// Where along the face the ray hit, as one of the source columns of a face.
 double faceColumn(double alongFace)
 {
-    return std::floor((alongFace - std::floor(alongFace)) * 64);
+    return std::floor((alongFace - std::floor(alongFace)) * textureFace);
 }
+
+// The tallest wall column: the largest height a 32-bit wallHeight holds. A
+// quotient from here up rounds to a whole number beyond it.
+constexpr std::int32_t tallestWall = std::numeric_limits<std::int32_t>::max();
+constexpr double tallestQuotient = tallestWall + 0.5;
 
 }  // namespace
 
@@ -145,7 +149,7 @@ WallColumn castColumn(const GameState& state, std::int32_t rayOffset, float heig
     if (yLineDistance < xLineDistance) {
         distance = yLineDistance;
         column.wallCode = lastCodes.yLineCode;
-        column.textureColumn = checked::toInt16(faceColumn(yLine.x) + 64, "textureColumn");
+        column.textureColumn = checked::toInt16(faceColumn(yLine.x) + textureFace, "textureColumn");
     } else {
         distance = xLineDistance;
         column.wallCode = lastCodes.xLineCode;
@@ -156,14 +160,17 @@ WallColumn castColumn(const GameState& state, std::int32_t rayOffset, float heig
     // flat wall facing the player an even band.
     const float uncorrected = checked::toSingle(distance, "wallDistance");
     const float cosine = lCos(state.sinTable, checked::toInt16(rayOffset, "rayOffset"));
-    const float corrected = checked::toSingle(double{uncorrected} * cosine, "wallDistance");
-    // A player standing exactly on a face sees it at distance 0 (or a few
-    // ten-millionths of a cell), where height / distance is infinite or
-    // leaves 32 bits. At 1/256 of a cell the wall is 256 view heights tall and
-    // the view shows the middle texel row or two, as it would from nearer
-    // still, while the height keeps 32 bits for views up to eight million rows.
-    column.wallDistance = std::max(corrected, nearestWallDistance);
-    column.wallHeight = checked::toInt32(double{height} / column.wallDistance, "wallHeight");
+    column.wallDistance = checked::toSingle(double{uncorrected} * cosine, "wallDistance");
+    // However near the wall, height / distance is its height in rows while
+    // that fits 32 bits. Only a player on a face, or within a few
+    // ten-millionths of a cell of one, sees it at a distance of 0, or one so
+    // small that the quotient leaves 32 bits; there the wall takes the
+    // tallest height that fits. The heights from just farther away end
+    // there too, so the view shows the same middle texel rows; wallTop still
+    // fits 32 bits, and the scaled copy works out only the rows in view, each
+    // exactly, so every step after this one stays exact.
+    const double quotient = column.wallDistance > 0 ? double{height} / column.wallDistance : tallestQuotient;
+    column.wallHeight = quotient < tallestQuotient ? checked::toInt32(quotient, "wallHeight") : tallestWall;
     const double halfHeight = static_cast<double>(column.wallHeight) / 2;
     column.wallTop = checked::toInt32(double{height} / 2 - halfHeight, "wallTop");
     return column;

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "core/game_state.h"
+struct GameState;
 
 // The cell code each of the two walks read last. Within a frame it carries
 // over from column to column: a walk that starts outside the grid reads no
@@ -15,7 +15,7 @@ struct LastWallCodes {
 };
 
 // What a column draws: texture `wallCode`, source column `textureColumn`
-// (64..127, the darker half, for faces on lines y = k), stretched over
+// (the darker right half for faces on lines y = k), stretched over
 // `wallHeight` rows from row `wallTop`.
 struct WallColumn {
     std::int16_t wallCode = 0;
@@ -24,10 +24,6 @@ struct WallColumn {
     std::int32_t wallHeight = 0;
     std::int32_t wallTop = 0;
 };
-
-// A wall nearer than this is drawn as if it were this near: a player standing
-// exactly on a face would otherwise divide by zero.
-inline constexpr float nearestWallDistance = 1.0f / 256.0f;
 
 // Degrees between the heading and the ray of `screenColumn` for a view
 // `width` pixels wide: floor(70 x screenColumn / width) - 35.

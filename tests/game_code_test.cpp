@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <random>
 #include <vector>
 
 #include "tests/started_form.h"
@@ -32,6 +33,11 @@ struct Walker : StartedForm {
         for (int i = 0; i < count; ++i) form.GameCode();
     }
 };
+
+bool insideOpenCell(const GameState& state)
+{
+    return state.mapCells(std::int64_t(std::floor(state.playerX)), std::int64_t(std::floor(state.playerY))) == 0;
+}
 
 }  // namespace
 
@@ -104,24 +110,40 @@ TEST(GameCode, ADiagonalStepIsDecidedByTheCandidateCellAlone)
     }
 }
 
-TEST(GameCode, ACandidateJustBelowACellEdgeIsStoredOnTheEdge)
+TEST(GameCode, ACandidateStoredOnTheEdgeOfAWallCellSlidesInstead)
 {
-    Walker walker(true, 2);
-    for (int x = 0; x < MapCells::Size; ++x) walker.state.mapCells(x, 3) = 2;
-    walker.state.playerY = 0x1.7ae214p+1f;  // 2.96002436
-    const double candidateY = double{walker.state.playerY} + double{lCos(walker.state.sinTable, 2)} * 0.04;
-    ASSERT_LT(candidateY, 3.0);
-    ASSERT_EQ(static_cast<float>(candidateY), 3.0f);
-
-    // The candidate's cell is open, so the move lands on the wall row; from
-    // there every cell tested is a wall and the player stays put.
+    // The step ends a hair short of the wall cell (3, 2) and would be stored
+    // on its edge; the player slides along y instead.
+    Walker walker(false, 88);
+    walker.state.playerX = 2.96002436f;
     walker.hold({upArrow});
     walker.ticks(1);
-    EXPECT_EQ(walker.state.playerY, 3.0f);
-    const float x = walker.state.playerX;
-    walker.ticks(1);
-    EXPECT_EQ(walker.state.playerX, x);
-    EXPECT_EQ(walker.state.playerY, 3.0f);
+    EXPECT_EQ(walker.state.playerX, 2.96002436f);
+    EXPECT_GT(walker.state.playerY, 2.5f);
+    EXPECT_TRUE(insideOpenCell(walker.state));
+}
+
+TEST(GameCode, ALongRandomWalkNeverStopsInsideAWall)
+{
+    // Runs of one to 32 ticks, each with every key held or not at random and
+    // the up arrow more often than not, so that the walk keeps meeting walls.
+    // Before the stored cell was tested this walk ended inside a wall after
+    // 776,363 ticks.
+    constexpr int walkTicks = 1'000'000;
+    Walker walker;
+    std::mt19937 random(1);
+    const int keys[] = {leftArrow, upArrow, rightArrow, downArrow, comma, fullStop};
+    for (int tick = 0; tick < walkTicks;) {
+        walker.state.keyState.fill(False);
+        for (const int key : keys) {
+            if (random() % (key == upArrow ? 4 : 3) != 0) walker.hold({key});
+        }
+        for (int run = 1 + int(random() % 32); run > 0 && tick < walkTicks; --run, ++tick) {
+            walker.ticks(1);
+            ASSERT_TRUE(insideOpenCell(walker.state))
+                << "tick " << tick << ": (" << walker.state.playerX << ", " << walker.state.playerY << ")";
+        }
+    }
 }
 
 TEST(GameCode, TurningForeverNeverOverflowsTheHeading)
