@@ -6,12 +6,11 @@
 #include <cstdint>
 #include <string>
 
-#include "assets/embedded_pictures.h"
 #include "assets/map_cells.h"
 #include "assets/map_decoding.h"
 #include "render/gdi.h"
-#include "render/surface.h"
-#include "tools/level_grid.h"
+#include "tests/fake_platform.h"
+#include "tests/fixture_pictures.h"
 
 namespace {
 
@@ -19,16 +18,20 @@ Surface load(const embedded::Picture& picture) { return Surface::fromBmp(picture
 
 int channel(std::uint32_t colour, int index) { return int((colour >> (8 * index)) & 0xFF); }
 
-TEST(LevelMap, EmbeddedMapDecodesToTheLevel)
+TEST(LevelMap, FixtureDecodesToTheLevel)
 {
     MapCells cells;
-    decodeMap(load(embedded::map), cells);
+    decodeMap(load(fixture("map.bmp")), cells);
+    // The cells of each code tell the colours apart (red from blue above all);
+    // the border cells tell x from y.
+    std::array<int, 6> counts{};
     for (int y = 0; y < 64; ++y) {
-        for (int x = 0; x < 64; ++x) {
-            const char expected = level[std::size_t(y)][x];
-            ASSERT_EQ(cells(x, y), expected == '.' ? 0 : expected - '0') << "cell (" << x << ", " << y << ")";
-        }
+        for (int x = 0; x < 64; ++x) ++counts.at(std::size_t(cells(x, y)));
     }
+    EXPECT_EQ(counts, (std::array{3297, 134, 446, 132, 19, 68}));
+    EXPECT_EQ(cells(2, 0), 4);
+    EXPECT_EQ(cells(0, 4), 3);
+    EXPECT_EQ(cells(2, 2), 0);
 }
 
 TEST(LevelMap, UnlistedColourRepeatsThePixelReadBefore)
@@ -56,11 +59,8 @@ TEST(LevelMap, UnlistedColourRepeatsThePixelReadBefore)
 
 TEST(WallTextures, RightHalfIsTheFaceAtSixTenths)
 {
-    for (const embedded::Picture* picture :
-         {&embedded::texture1, &embedded::texture2, &embedded::texture3, &embedded::texture4, &embedded::texture5}) {
-        const Surface texture = load(*picture);
-        ASSERT_EQ(texture.ScaleWidth(), 128) << picture->name;
-        ASSERT_EQ(texture.ScaleHeight(), 64) << picture->name;
+    for (int n = 1; n <= 5; ++n) {
+        const Surface texture = load(fixture("texture" + std::to_string(n) + ".bmp"));
         int mismatches = 0;
         for (int y = 0; y < 64; ++y) {
             for (int c = 0; c < 64; ++c) {
@@ -69,31 +69,50 @@ TEST(WallTextures, RightHalfIsTheFaceAtSixTenths)
                 for (int i = 0; i < 3; ++i) mismatches += channel(shaded, i) != std::lround(channel(face, i) * 0.6);
             }
         }
-        EXPECT_EQ(mismatches, 0) << picture->name;
+        EXPECT_EQ(mismatches, 0) << "texture " << n;
     }
 }
 
-TEST(Backdrop, RowsAreBandsWithinOneOfTheirBase)
+TEST(Backdrop, GreyCeilingOverGreenFloorInBandsOfOneColourGiveOrTakeOne)
 {
-    constexpr std::array<int, 32> ceiling{171, 169, 167, 164, 162, 159, 156, 152, 149, 145, 141, 137, 133, 129, 124, 120,
-                                          116, 112, 107, 103, 99,  95,  91,  87,  84,  80,  77,  74,  71,  69,  67,  65};
-    // Green and blue of each floor row.
-    constexpr std::array<int, 64> floor{
-        86,  46,  86,  46,  87,  47,  89,  49,  90,  51,  92,  53,  93,  55,  96,  58,  98,  60,  100, 63,  102, 66,
-        104, 69,  107, 72,  109, 75,  112, 78,  115, 81,  117, 84,  120, 88,  122, 91,  125, 94,  128, 97,  130, 100,
-        133, 103, 135, 106, 137, 109, 139, 112, 142, 114, 143, 117, 145, 119, 147, 121, 148, 123, 150, 125};
-    const Surface backdrop = load(embedded::backdrop);
-    ASSERT_EQ(backdrop.ScaleWidth(), 64);
-    ASSERT_EQ(backdrop.ScaleHeight(), 64);
+    const Surface backdrop = load(fixture("backdrop.bmp"));
+    const auto rgb = [&](int x, int y) {
+        const std::uint32_t colour = GetPixel(backdrop.hDC(), x, y);
+        return std::array{channel(colour, 0), channel(colour, 1), channel(colour, 2)};
+    };
+    EXPECT_EQ(rgb(0, 0), (std::array{171, 171, 171}));
+    EXPECT_EQ(rgb(0, 31), (std::array{65, 65, 65}));
+    EXPECT_EQ(rgb(0, 32), (std::array{0, 86, 46}));
     for (int y = 0; y < 64; ++y) {
-        const std::array<int, 3> base = y < 32 ? std::array{ceiling[y], ceiling[y], ceiling[y]}
-                                               : std::array{0, floor[2 * (y - 32)], floor[2 * (y - 32) + 1]};
-        const bool uniform = y == 0 || y == 31 || y == 32 || y == 33 || y == 46;
+        std::array<int, 3> lowest{255, 255, 255};
+        std::array<int, 3> highest{};
         for (int x = 0; x < 64; ++x) {
-            for (int i = 0; i < 3; ++i) {
-                ASSERT_LE(std::abs(channel(GetPixel(backdrop.hDC(), x, y), i) - base[std::size_t(i)]), uniform ? 0 : 1)
-                    << "pixel (" << x << ", " << y << ") channel " << i;
+            const auto pixel = rgb(x, y);
+            ASSERT_TRUE(y < 32 ? pixel[0] == pixel[1] && pixel[1] == pixel[2] : pixel[0] == 0) << x << ", " << y;
+            for (std::size_t i = 0; i < 3; ++i) {
+                lowest[i] = std::min(lowest[i], pixel[i]);
+                highest[i] = std::max(highest[i], pixel[i]);
             }
+        }
+        for (std::size_t i = 0; i < 3; ++i) EXPECT_LE(highest[i] - lowest[i], 2) << "row " << y << " channel " << i;
+    }
+}
+
+TEST(Pictures, StartUpRefusesAPictureOfTheWrongSizeNamingIt)
+{
+    FakePlatform platform;
+    FormPictures texturesAsMap = fixturePictures();
+    texturesAsMap.map = texturesAsMap.textures[0];
+    FormPictures backdropAsTexture = fixturePictures();
+    backdropAsTexture.textures[2] = backdropAsTexture.backdrop;
+    for (const auto& [pictures, message] :
+         {std::pair{texturesAsMap, "tests/fixtures/texture1.bmp is 128 x 64 pixels, not 64 x 64"},
+          std::pair{backdropAsTexture, "tests/fixtures/backdrop.bmp is 64 x 64 pixels, not 128 x 64"}}) {
+        try {
+            frmMain form(platform, pictures);
+            ADD_FAILURE() << "no error for " << message;
+        } catch (const RuntimeError& error) {
+            EXPECT_EQ(error.what(), "Wrong picture size: " + std::string(message));
         }
     }
 }

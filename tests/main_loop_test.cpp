@@ -4,6 +4,7 @@
 
 #include "core/frmMain.h"
 #include "tests/fake_platform.h"
+#include "tests/fixture_pictures.h"
 
 namespace {
 
@@ -12,7 +13,7 @@ constexpr int rightArrow = 39;
 
 struct ScriptedRun {
     FakePlatform platform;
-    frmMain form{platform};
+    frmMain form{platform, fixturePictures()};
 
     explicit ScriptedRun(std::initializer_list<std::vector<Event>> passes) { platform.script = passes; }
 
