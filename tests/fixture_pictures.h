@@ -34,6 +34,12 @@ inline embedded::Picture fixture(const std::string& name)
     return {file->first, file->second};
 }
 
+inline Surface loadFixture(const std::string& name)
+{
+    const embedded::Picture picture = fixture(name);
+    return Surface::fromBmp(picture.file, picture.name);
+}
+
 inline FormPictures fixturePictures()
 {
     return {fixture("map.bmp"),

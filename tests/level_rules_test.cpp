@@ -9,54 +9,35 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <stdexcept>
 #include <string>
 #include <vector>
 
 #include "assets/map_cells.h"
 #include "assets/map_decoding.h"
 #include "assets/picture_file.h"
-#include "render/surface.h"
 #include "tests/fixture_pictures.h"
 
 namespace {
 
 namespace fs = std::filesystem;
 
+const std::string levelCheck = LEVEL_CHECK;
 const std::string makePictures = (fs::path(LEVEL_CHECK).parent_path() / "make_pictures").string();
 
 // A folder of the test's own, removed with everything in it afterwards.
 struct ScratchFolder {
-    fs::path path;
-    ScratchFolder()
-    {
-        std::string name = (fs::temp_directory_path() / "quentavox-test.XXXXXX").string();
-        path = mkdtemp(name.data());
-    }
+    std::string name = (fs::temp_directory_path() / "quentavox-test.XXXXXX").string();
+    const fs::path path = mkdtemp(name.data());
     ~ScratchFolder() { fs::remove_all(path); }
-
-    void write(const std::string& name, const std::vector<unsigned char>& bytes) const
-    {
-        std::ofstream(path / name, std::ios::binary)
-            .write(reinterpret_cast<const char*>(bytes.data()), std::streamsize(bytes.size()));
-    }
 
     // Runs a command in the folder; its exit status and everything it printed.
     std::pair<int, std::string> run(const std::string& command) const
     {
-        const fs::path log = path / "output.log";
         const int status = std::system(("cd '" + path.string() + "' && " + command + " > output.log 2>&1").c_str());
-        std::ifstream in(log);
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, {std::istreambuf_iterator<char>(in), {}}};
+        std::ifstream log(path / "output.log");
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, {std::istreambuf_iterator<char>(log), {}}};
     }
 };
-
-Surface load(const std::string& path)
-{
-    const PictureFile file = readPictureFile(path, mapPictureSize, true);
-    if (!file.problem.empty()) throw std::runtime_error(path + " " + file.problem);
-    return Surface::fromBmp(file.bytes, path);
-}
 
 void paint(const Surface& picture, int x, int y, std::uint32_t colour)  // colour as stored, 0x00RRGGBB
 {
@@ -66,7 +47,7 @@ void paint(const Surface& picture, int x, int y, std::uint32_t colour)  // colou
 
 TEST(LevelRules, NamesThePixelOfEachBrokenRuleAndWarnsOnUnlistedColoursOnly)
 {
-    const Surface picture = load(fixturePath("map.bmp"));
+    const Surface picture = loadFixture("map.bmp");
     EXPECT_TRUE(checkLevel(picture).empty());
 
     // The six colours the decoder knows, then (254, 0, 0), a hole in the
@@ -99,41 +80,44 @@ TEST(PictureFile, RefusesABrokenFileInPlainWordsBeforeDecodingIt)
     }
     const std::string text = "not a picture\n";
     const struct {
-        std::string name;
         std::vector<unsigned char> bytes;
         PictureSize wanted;
         std::string problem;
     } cases[] = {
-        {"empty.bmp", {}, mapPictureSize, "is empty"},
-        {"cut.bmp", {map.begin(), map.begin() + 100}, mapPictureSize, "ends after 100 bytes; its header needs 12,342"},
-        {"stub.bmp", {map.begin(), map.begin() + 10}, mapPictureSize, "ends after 10 bytes, inside its header"},
-        {"saved.png", {0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}, mapPictureSize, "is a PNG file, not a BMP"},
-        {"notes.bmp", {text.begin(), text.end()}, mapPictureSize, "is not a BMP file"},
-        {"map.bmp", map, texturePictureSize, "is 64 x 64 pixels; it must be 128 x 64"},
-        {"huge.bmp", huge, texturePictureSize, "is 30000 x 30000 pixels; it must be 128 x 64"},
-        {"rgb565.bmp", fixtureBytes("map_rgb565.bmp"), mapPictureSize,
+        {{}, mapPictureSize, "is empty"},
+        {{map.begin(), map.begin() + 100}, mapPictureSize, "ends after 100 bytes; its header needs 12,342"},
+        {{map.begin(), map.begin() + 10}, mapPictureSize, "ends after 10 bytes, inside its header"},
+        {{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}, mapPictureSize, "is a PNG file, not a BMP"},
+        {{text.begin(), text.end()}, mapPictureSize, "is not a BMP file"},
+        {map, texturePictureSize, "is 64 x 64 pixels; it must be 128 x 64"},
+        {huge, texturePictureSize, "is 30000 x 30000 pixels; it must be 128 x 64"},
+        {fixtureBytes("map_rgb565.bmp"), mapPictureSize,
          "has 16 bits a pixel, too few to hold the level colours exactly; save it with 24 or 32 bits a pixel"},
     };
+    const fs::path file = folder.path / "picture.bmp";
     for (const auto& c : cases) {
-        folder.write(c.name, c.bytes);
-        EXPECT_EQ(readPictureFile(folder.path / c.name, c.wanted, true).problem, c.problem);
+        std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(c.bytes.data()), std::ssize(c.bytes));
+        EXPECT_EQ(readPictureFile(file, c.wanted, true).problem, c.problem);
     }
     // Only the level needs its colours exact.
-    EXPECT_EQ(readPictureFile(folder.path / "rgb565.bmp", backdropPictureSize, false).problem, "");
-    fs::create_directory(folder.path / "folder.bmp");
-    EXPECT_EQ(readPictureFile(folder.path / "folder.bmp", mapPictureSize, true).problem, "is a directory");
-    EXPECT_EQ(readPictureFile(folder.path / "gone.bmp", mapPictureSize, true).problem, "does not exist");
+    EXPECT_EQ(readPictureFile(file, backdropPictureSize, false).problem, "");
+    fs::remove(file);
+    EXPECT_EQ(readPictureFile(file, mapPictureSize, true).problem, "does not exist");
+    fs::create_directory(file);
+    EXPECT_EQ(readPictureFile(file, mapPictureSize, true).problem, "is a directory");
 }
 
 TEST(PictureFile, EveryFormatThatHoldsTheColoursExactlyGivesTheSameLevel)
 {
-    MapCells level;
-    decodeMap(load(fixturePath("map.bmp")), level);
     // As image editors save them: 32 bits with alpha (ImageMagick after any
     // drawing) and without, 4-bit palette, 8-bit run lengths.
+    MapCells level;
+    decodeMap(loadFixture("map.bmp"), level);
     for (const char* name : {"map_argb32.bmp", "map_xrgb32.bmp", "map_palette4.bmp", "map_rle8.bmp"}) {
+        const PictureFile file = readPictureFile(fixturePath(name), mapPictureSize, true);
+        ASSERT_EQ(file.problem, "") << name;
         MapCells cells;
-        decodeMap(load(fixturePath(name)), cells);
+        decodeMap(Surface::fromBmp(file.bytes, name), cells);
         EXPECT_TRUE(cells == level) << name;
     }
 }
@@ -142,14 +126,13 @@ TEST(PictureTools, LevelCheckCountsEachPictureAndCapsRepeatedMessages)
 {
     const ScratchFolder folder;
     // Seven holes in the right-hand border and one unlisted colour.
-    const Surface picture = load(fixturePath("map.bmp"));
+    const Surface picture = loadFixture("map.bmp");
     for (int y = 10; y < 17; ++y) paint(picture, 63, y, 0);
     paint(picture, 20, 40, 0x00FE0000);
     ASSERT_EQ(SDL_SaveBMP(picture.image(), (folder.path / "map.bmp").c_str()), 0) << SDL_GetError();
     fs::create_directory(folder.path / "texture.bmp");
 
-    const auto [status, output] = folder.run(std::string(LEVEL_CHECK) + " map.bmp '" + fixturePath("backdrop.bmp") +
-                                             "' texture.bmp");
+    const auto [status, output] = folder.run(levelCheck + " map.bmp '" + fixturePath("backdrop.bmp") + "' texture.bmp");
     EXPECT_EQ(status, 1);
     for (const std::string line :
          {"map.bmp: error: pixel (63, 14): open cell", "map.bmp: error: and 2 more pixels like this\n",
@@ -177,7 +160,7 @@ TEST(PictureTools, PictureToolWritesTheFixtureTexturesAndBackdropButNoMap)
 TEST(PictureTools, AnswerHelpAndWrongArgumentsWithUsageAndWriteNothing)
 {
     const ScratchFolder folder;
-    for (const std::string& tool : {makePictures, std::string(LEVEL_CHECK)}) {
+    for (const std::string& tool : {makePictures, levelCheck}) {
         for (const char* arguments : {"", "--help", "-o out"}) {
             const auto [status, output] = folder.run(tool + " " + arguments);
             EXPECT_NE(status, 0) << tool << " " << arguments;
