@@ -14,8 +14,8 @@ namespace {
 // Far more than a picture of any size used here takes in any BMP form; a
 // longer file is refused rather than read.
 constexpr std::uintmax_t longestFile = 1 << 20;
-// The file header, the largest information header and colour masks after it.
-constexpr std::size_t longestHeader = 14 + 124 + 16;
+// The file header and the largest information header.
+constexpr std::size_t longestHeader = 14 + 124;
 
 // How the pixels are stored.
 constexpr std::uint32_t rle8 = 1;
@@ -62,11 +62,12 @@ std::optional<std::string_view> otherFormat(const std::vector<unsigned char>& he
         {"\x89PNG", 0, "PNG"},           {"\xFF\xD8\xFF", 0, "JPEG"},       {"GIF8", 0, "GIF"},
         {{"II*\0", 4}, 0, "TIFF"},       {{"MM\0*", 4}, 0, "TIFF"},         {"WEBP", 8, "WebP"},
     };
+    const auto same = [](char expected, unsigned char found) { return static_cast<unsigned char>(expected) == found; };
     for (const Signature& signature : signatures) {
         const bool matches =
             head.size() >= signature.at + signature.bytes.size() &&
             std::equal(signature.bytes.begin(), signature.bytes.end(), head.begin() + std::ptrdiff_t(signature.at),
-                       [](char expected, unsigned char found) { return static_cast<unsigned char>(expected) == found; });
+                       same);
         if (matches) return signature.format;
     }
     return std::nullopt;
@@ -112,9 +113,12 @@ PictureFile readPictureFile(const std::filesystem::path& path, PictureSize wante
     const std::uint32_t bitsPerPixel = number(head, os2 ? 24 : 28, 2);
     const std::uint32_t compression = os2 ? 0 : number(head, 30, 4);
     const bool masked = compression == bitFields || compression == alphaBitFields;
-    // The bare 40-byte header keeps its colour masks after it.
-    if (infoLength == 40 && masked) headerEnd += compression == bitFields ? 12 : 16;
+    // The red, green and blue masks lie inside a header of 52 bytes or more,
+    // and right after a shorter one.
+    const std::size_t masksAt = infoLength >= 52 ? 54 : 14 + infoLength;
+    if (masked) headerEnd = std::max<std::uint64_t>(headerEnd, masksAt + 12);
     if (length < headerEnd) return truncated(headerEnd, "header alone");
+    // From here on every number read lies before headerEnd, within `head`.
 
     if (width != wanted.width || height != wanted.height) {
         return refuse("is " + dimensions(width, height) + " pixels; it must be " +
@@ -125,8 +129,9 @@ PictureFile readPictureFile(const std::filesystem::path& path, PictureSize wante
     // pixels 5 or 6, or as many as their masks say.
     int channelBits = bitsPerPixel == 16 ? 5 : 8;
     if (masked && bitsPerPixel > 8) {
-        channelBits = std::min({std::popcount(number(head, 54, 4)), std::popcount(number(head, 58, 4)),
-                                std::popcount(number(head, 62, 4))});
+        channelBits = std::min({std::popcount(number(head, masksAt, 4)),
+                                std::popcount(number(head, masksAt + 4, 4)),
+                                std::popcount(number(head, masksAt + 8, 4))});
     }
     if (exactColours && channelBits < 8) {
         return refuse("has " + std::to_string(bitsPerPixel) +

@@ -68,7 +68,8 @@ bool check(std::string_view path, PictureSize wanted, bool isMap)
 int main(int argc, char** argv)
 {
     const std::vector<std::string_view> paths(argv + 1, argv + argc);
-    const bool option = std::any_of(paths.begin(), paths.end(), [](std::string_view path) { return path.starts_with('-'); });
+    const bool option =
+        std::any_of(paths.begin(), paths.end(), [](std::string_view path) { return path.starts_with('-'); });
     if (paths.size() < 2 || option) {
         std::cerr << "usage: level_check MAP.bmp BACKDROP.bmp [TEXTURE.bmp...]\n";
         return 2;
