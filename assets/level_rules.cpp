@@ -1,19 +1,21 @@
 #include "assets/level_rules.h"
 
 #include <algorithm>
-#include <array>
 #include <cstdint>
+#include <utility>
 
 #include "assets/map_cells.h"
 #include "assets/map_decoding.h"
+#include "assets/picture_sizes.h"
 #include "render/gdi.h"
+#include "render/surface.h"
 
 namespace {
 
-// Wall codes 1..5 each have a texture; a higher code would have none.
-constexpr std::int16_t highestWallCode = 5;
-constexpr std::int32_t startX = 2;
-constexpr std::int32_t startY = 2;
+// A wall code above the last texture would make the renderer fail on it.
+static_assert(std::all_of(levelColours.begin(), levelColours.end(),
+                          [](const LevelColour& entry) { return entry.code <= highestWallCode; }),
+              "every level colour needs a texture");
 
 // Messages are built by appending; chains of operator+ trip a false
 // -Wrestrict warning in g++ 12.
@@ -43,45 +45,43 @@ bool onOuterRing(std::int32_t x, std::int32_t y)
 
 }  // namespace
 
-LevelReport checkLevel(const Surface& picMap)
+std::vector<BrokenRule> checkLevel(const Surface& picMap)
 {
-    LevelReport report;
-    const DeviceContext dc = picMap.hDC();
-    if (dc.width != MapCells::Size || dc.height != MapCells::Size) {
-        report.errors.push_back(concat("picture is ", std::to_string(dc.width), " x ", std::to_string(dc.height),
-                                       " pixels; the level must be 64 x 64, one pixel per cell"));
-        return report;
-    }
-
     MapCells cells;
     decodeMap(picMap, cells);
-    // Column by column, as the decoder reads, so warnings come in reading order.
+    BrokenRule openBorder;
+    BrokenRule blockedStart;
+    BrokenRule unlistedColours{.isError = false, .pixels = {}};
+    // Column by column, as the decoder reads, so messages come in reading order.
     for (std::int32_t x = 0; x < MapCells::Size; ++x) {
         for (std::int32_t y = 0; y < MapCells::Size; ++y) {
             const std::int16_t code = cells(x, y);
             if (code == 0 && onOuterRing(x, y)) {
-                report.errors.push_back(concat(pixel(x, y),
-                                               "open cell on the outer ring; the border must be wall so "
-                                               "rays and movement never leave the grid"));
-            }
-            if (code > highestWallCode) {
-                report.errors.push_back(concat(pixel(x, y), "wall code ", std::to_string(code),
-                                               " has no texture (textures are 1 to 5)"));
+                openBorder.pixels.push_back(concat(pixel(x, y),
+                                                   "open cell on the outer ring; the border must be wall so "
+                                                   "rays and movement never leave the grid"));
             }
             const std::uint32_t colour = GetPixel(picMap.hDC(), x, y);
             // Any other colour silently repeats the previous cell's code.
             const auto listed = [colour](const LevelColour& entry) { return entry.colour == colour; };
             if (std::none_of(levelColours.begin(), levelColours.end(), listed)) {
-                report.warnings.push_back(concat(pixel(x, y), "colour ", rgb(colour),
-                                                 " is not a level colour; the cell repeats the code of "
-                                                 "the pixel read before it (",
-                                                 std::to_string(code), ")"));
+                unlistedColours.pixels.push_back(concat(pixel(x, y), "colour ", rgb(colour),
+                                                        " is not a level colour; the cell repeats the code of "
+                                                        "the pixel read before it (",
+                                                        std::to_string(code), ")"));
             }
         }
     }
-    if (cells(startX, startY) != 0) {
-        report.errors.push_back(concat(pixel(startX, startY), "the start cell must be open floor, not wall code ",
-                                       std::to_string(cells(startX, startY))));
+    const std::int16_t start = cells(startCell.x, startCell.y);
+    if (start != 0) {
+        blockedStart.pixels.push_back(concat(pixel(startCell.x, startCell.y),
+                                             "the start cell must be open floor, not wall code ",
+                                             std::to_string(start)));
     }
-    return report;
+
+    std::vector<BrokenRule> broken;
+    for (BrokenRule* rule : {&openBorder, &blockedStart, &unlistedColours}) {
+        if (!rule->pixels.empty()) broken.push_back(std::move(*rule));
+    }
+    return broken;
 }

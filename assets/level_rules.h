@@ -4,11 +4,14 @@
 #include <string>
 #include <vector>
 
-#include "render/surface.h"
+class Surface;
 
-struct LevelReport {
-    std::vector<std::string> errors;    // each names the pixel and the rule
-    std::vector<std::string> warnings;  // unlisted colours
+// Every pixel that breaks one rule, in the order the decoder reads them.
+struct BrokenRule {
+    bool isError = true;              // otherwise a warning: the level still works
+    std::vector<std::string> pixels;  // one message a pixel, naming it and the rule
 };
 
-LevelReport checkLevel(const Surface& picMap);
+// The picture must be the level's size; the file check sees to that before
+// anything is decoded. Returns only the rules that are broken.
+std::vector<BrokenRule> checkLevel(const Surface& picMap);

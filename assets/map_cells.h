@@ -25,3 +25,12 @@ private:
 
     std::array<std::int16_t, Size * Size> cells{};
 };
+
+struct CellPosition {
+    std::int32_t x;
+    std::int32_t y;
+};
+
+// The player starts in the middle of this cell, looking along +y; the level
+// check refuses a level where it is not open floor.
+inline constexpr CellPosition startCell{2, 2};

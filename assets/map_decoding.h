@@ -3,8 +3,8 @@
 #include <array>
 #include <cstdint>
 
-#include "assets/map_cells.h"
-#include "render/surface.h"
+class MapCells;
+class Surface;
 
 struct LevelColour {
     std::uint32_t colour;  // 0x00BBGGRR, as GetPixel answers

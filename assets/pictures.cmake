@@ -1,21 +1,22 @@
+# The check of a picture file's header, which level_check and the tests use.
+target_sources(quentavox_pictures PRIVATE ${CMAKE_SOURCE_DIR}/assets/picture_file.cpp)
+
 # The pictures are checked and then compiled into the program, which reads no
-# file at run time. An edited level that breaks the level's rules stops the
-# build here with a message naming the file, the pixel and the rule.
-set(map ${CMAKE_SOURCE_DIR}/assets/map.bmp)
-set(pictures
-  ${CMAKE_SOURCE_DIR}/assets/backdrop.bmp
-  ${CMAKE_SOURCE_DIR}/assets/texture1.bmp
-  ${CMAKE_SOURCE_DIR}/assets/texture2.bmp
-  ${CMAKE_SOURCE_DIR}/assets/texture3.bmp
-  ${CMAKE_SOURCE_DIR}/assets/texture4.bmp
-  ${CMAKE_SOURCE_DIR}/assets/texture5.bmp
-)
+# file at run time. A picture that is broken or of the wrong size, or a level
+# that breaks the level's rules, stops the build here with a message naming
+# the file.
+# In the order level_check takes them: the map, the backdrop, the textures.
+set(picture_names map.bmp backdrop.bmp texture1.bmp texture2.bmp texture3.bmp texture4.bmp texture5.bmp)
+list(TRANSFORM picture_names PREPEND assets/ OUTPUT_VARIABLE pictures)
+list(TRANSFORM pictures PREPEND ${CMAKE_SOURCE_DIR}/ OUTPUT_VARIABLE picture_files)
 set(generated ${CMAKE_BINARY_DIR}/generated/embedded_pictures.cpp)
 add_custom_command(
   OUTPUT ${generated}
-  COMMAND level_check ${map} ${pictures}
-  COMMAND embed_pictures ${generated} ${map} ${pictures}
-  DEPENDS ${map} ${pictures} level_check embed_pictures
+  # Run from the source folder, so the messages name assets/map.bmp.
+  COMMAND level_check ${pictures}
+  COMMAND embed_pictures ${generated} ${picture_files}
+  DEPENDS ${picture_files} level_check embed_pictures
+  WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
   COMMENT "Checking the level and embedding the pictures"
   VERBATIM
 )

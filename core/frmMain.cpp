@@ -1,14 +1,23 @@
 #include "core/frmMain.h"
 
-#include "assets/embedded_pictures.h"
+#include <string>
+
+#include "assets/map_cells.h"
+#include "assets/map_decoding.h"
 
 namespace {
 
-Surface picture(const embedded::Picture& picture, float left, float top)
+// A program built without the level check must not draw holes where a
+// picture is smaller than the renderer's fixed rectangles.
+Surface picture(const embedded::Picture& file, PictureSize size)
 {
-    Surface surface = Surface::fromBmp(picture.file, picture.name);
-    surface.Left = left;
-    surface.Top = top;
+    Surface surface = Surface::fromBmp(file.file, file.name);
+    const DeviceContext dc = surface.hDC();
+    if (dc.width != size.width || dc.height != size.height) {
+        throw RuntimeError("Wrong picture size: " + std::string(file.name) + " is " + std::to_string(dc.width) +
+                           " x " + std::to_string(dc.height) + " pixels, not " + std::to_string(size.width) +
+                           " x " + std::to_string(size.height));
+    }
     return surface;
 }
 
@@ -22,26 +31,26 @@ Surface renderSurface(Platform& window)
     return surface;
 }
 
-Surface placeholder()
-{
-    Surface surface(1, 1);
-    surface.Left = 16;
-    surface.Top = 640;
-    return surface;
-}
-
 }  // namespace
 
-frmMain::frmMain(Platform& platform)
+frmMain::frmMain(Platform& platform, const FormPictures& pictures)
     : picRender(renderSurface(platform)),
-      picMap(picture(embedded::map, 512, 8)),
-      picClear(picture(embedded::backdrop, 432, 8)),
-      picTexture{placeholder(),
-                 picture(embedded::texture1, 432, 160),
-                 picture(embedded::texture2, 432, 88),
-                 picture(embedded::texture3, 432, 240),
-                 picture(embedded::texture4, 432, 312),
-                 picture(embedded::texture5, 432, 392)},
+      picMap(picture(pictures.map, mapPictureSize)),
+      picClear(picture(pictures.backdrop, backdropPictureSize)),
+      picTexture{Surface(1, 1),
+                 picture(pictures.textures[0], texturePictureSize),
+                 picture(pictures.textures[1], texturePictureSize),
+                 picture(pictures.textures[2], texturePictureSize),
+                 picture(pictures.textures[3], texturePictureSize),
+                 picture(pictures.textures[4], texturePictureSize)},
       platform(platform)
 {
+}
+
+void frmMain::SetUpGame()
+{
+    generateTrig(state.sinTable, state.tanTable);
+    state.playerX = static_cast<float>(startCell.x) + 0.5f;
+    state.playerY = static_cast<float>(startCell.y) + 0.5f;
+    decodeMap(picMap, state.mapCells);
 }

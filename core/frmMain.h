@@ -5,17 +5,33 @@
 #include <array>
 #include <cstdint>
 
+#include "assets/embedded_pictures.h"
 #include "assets/picture_sizes.h"
 #include "core/game_state.h"
 #include "core/platform.h"
 #include "render/surface.h"
 
+// The picture files the window's holders are made from: the ones compiled
+// into the program, unless a test passes others.
+struct FormPictures {
+    embedded::Picture map = embedded::map;
+    embedded::Picture backdrop = embedded::backdrop;
+    // For the wall codes 1 and up, in order.
+    std::array<embedded::Picture, textureSlots - 1> textures{embedded::texture1, embedded::texture2,
+                                                             embedded::texture3, embedded::texture4,
+                                                             embedded::texture5};
+};
+
 class frmMain final : public FormEvents {
 public:
-    explicit frmMain(Platform& platform);
+    // Fails with a RuntimeError naming the picture when one is not of its size.
+    explicit frmMain(Platform& platform, const FormPictures& pictures = {});
 
     // Start-up and the main loop; returns only when the program ends.
     void Form_Load();
+    // The start-up steps that prepare the game for its first frame: the angle
+    // tables, the player in the middle of the start cell, the decoded level.
+    void SetUpGame();
     void Form_QueryUnload(std::int16_t& Cancel, std::int16_t& UnloadMode) override;
     void Form_Resize() override;
     void Form_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift);
@@ -30,8 +46,8 @@ public:
 
     GameState state;
 
-    // The render surface, and the picture holders that lie outside the
-    // visible client area and are only ever read.
+    // The render surface, and the picture holders, which are never shown and
+    // only ever read. picClear is the backdrop: ceiling over floor.
     Surface picRender;
     Surface picMap;
     Surface picClear;

@@ -3,7 +3,6 @@
 #include <charconv>
 #include <string_view>
 
-#include "assets/map_decoding.h"
 #include "core/checked.h"
 #include "core/frmMain.h"
 
@@ -45,10 +44,7 @@ void frmMain::Form_Load()
     std::int64_t fpsTick = 0;
 
     platform.Show(*this);
-    generateTrig(state.sinTable, state.tanTable);
-    state.playerX = 2.5f;
-    state.playerY = 2.5f;
-    decodeMap(picMap, state.mapCells);
+    SetUpGame();
     std::int64_t lastTick = platform.GetTickCount();
 
     CaptionBuffer caption{};

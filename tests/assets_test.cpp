@@ -6,29 +6,30 @@
 #include <cstdint>
 #include <string>
 
-#include "assets/embedded_pictures.h"
 #include "assets/map_cells.h"
 #include "assets/map_decoding.h"
 #include "render/gdi.h"
-#include "render/surface.h"
-#include "tools/level_grid.h"
+#include "tests/fake_platform.h"
+#include "tests/fixture_pictures.h"
 
 namespace {
 
-Surface load(const embedded::Picture& picture) { return Surface::fromBmp(picture.file, picture.name); }
-
 int channel(std::uint32_t colour, int index) { return int((colour >> (8 * index)) & 0xFF); }
 
-TEST(LevelMap, EmbeddedMapDecodesToTheLevel)
+TEST(LevelMap, FixtureDecodesToTheLevel)
 {
     MapCells cells;
-    decodeMap(load(embedded::map), cells);
+    decodeMap(loadFixture("map.bmp"), cells);
+    // The cells of each code tell the colours apart (red from blue above all);
+    // the border cells tell x from y.
+    std::array<int, 6> counts{};
     for (int y = 0; y < 64; ++y) {
-        for (int x = 0; x < 64; ++x) {
-            const char expected = level[std::size_t(y)][x];
-            ASSERT_EQ(cells(x, y), expected == '.' ? 0 : expected - '0') << "cell (" << x << ", " << y << ")";
-        }
+        for (int x = 0; x < 64; ++x) ++counts.at(std::size_t(cells(x, y)));
     }
+    EXPECT_EQ(counts, (std::array{3297, 134, 446, 132, 19, 68}));
+    EXPECT_EQ(cells(2, 0), 4);
+    EXPECT_EQ(cells(0, 4), 3);
+    EXPECT_EQ(cells(2, 2), 0);
 }
 
 TEST(LevelMap, UnlistedColourRepeatsThePixelReadBefore)
@@ -56,11 +57,8 @@ TEST(LevelMap, UnlistedColourRepeatsThePixelReadBefore)
 
 TEST(WallTextures, RightHalfIsTheFaceAtSixTenths)
 {
-    for (const embedded::Picture* picture :
-         {&embedded::texture1, &embedded::texture2, &embedded::texture3, &embedded::texture4, &embedded::texture5}) {
-        const Surface texture = load(*picture);
-        ASSERT_EQ(texture.ScaleWidth(), 128) << picture->name;
-        ASSERT_EQ(texture.ScaleHeight(), 64) << picture->name;
+    for (int n = 1; n <= 5; ++n) {
+        const Surface texture = loadFixture("texture" + std::to_string(n) + ".bmp");
         int mismatches = 0;
         for (int y = 0; y < 64; ++y) {
             for (int c = 0; c < 64; ++c) {
@@ -69,32 +67,39 @@ TEST(WallTextures, RightHalfIsTheFaceAtSixTenths)
                 for (int i = 0; i < 3; ++i) mismatches += channel(shaded, i) != std::lround(channel(face, i) * 0.6);
             }
         }
-        EXPECT_EQ(mismatches, 0) << picture->name;
+        EXPECT_EQ(mismatches, 0) << "texture " << n;
     }
 }
 
-TEST(Backdrop, RowsAreBandsWithinOneOfTheirBase)
+TEST(Backdrop, GreyCeilingOverGreenFloorInRowsOfOneColourGiveOrTakeOne)
 {
-    constexpr std::array<int, 32> ceiling{171, 169, 167, 164, 162, 159, 156, 152, 149, 145, 141, 137, 133, 129, 124, 120,
-                                          116, 112, 107, 103, 99,  95,  91,  87,  84,  80,  77,  74,  71,  69,  67,  65};
-    // Green and blue of each floor row.
-    constexpr std::array<int, 64> floor{
-        86,  46,  86,  46,  87,  47,  89,  49,  90,  51,  92,  53,  93,  55,  96,  58,  98,  60,  100, 63,  102, 66,
-        104, 69,  107, 72,  109, 75,  112, 78,  115, 81,  117, 84,  120, 88,  122, 91,  125, 94,  128, 97,  130, 100,
-        133, 103, 135, 106, 137, 109, 139, 112, 142, 114, 143, 117, 145, 119, 147, 121, 148, 123, 150, 125};
-    const Surface backdrop = load(embedded::backdrop);
-    ASSERT_EQ(backdrop.ScaleWidth(), 64);
-    ASSERT_EQ(backdrop.ScaleHeight(), 64);
+    const Surface picture = loadFixture("backdrop.bmp");
+    const DeviceContext backdrop = picture.hDC();
+    EXPECT_EQ(GetPixel(backdrop, 0, 0), 0x00ABABABu);   // (171, 171, 171)
+    EXPECT_EQ(GetPixel(backdrop, 0, 31), 0x00414141u);  // (65, 65, 65)
+    EXPECT_EQ(GetPixel(backdrop, 0, 32), 0x002E5600u);  // (0, 86, 46)
     for (int y = 0; y < 64; ++y) {
-        const std::array<int, 3> base = y < 32 ? std::array{ceiling[y], ceiling[y], ceiling[y]}
-                                               : std::array{0, floor[2 * (y - 32)], floor[2 * (y - 32) + 1]};
-        const bool uniform = y == 0 || y == 31 || y == 32 || y == 33 || y == 46;
         for (int x = 0; x < 64; ++x) {
+            const std::uint32_t colour = GetPixel(backdrop, x, y);
+            const int r = channel(colour, 0);
+            ASSERT_TRUE(y < 32 ? r == channel(colour, 1) && r == channel(colour, 2) : r == 0) << x << ", " << y;
             for (int i = 0; i < 3; ++i) {
-                ASSERT_LE(std::abs(channel(GetPixel(backdrop.hDC(), x, y), i) - base[std::size_t(i)]), uniform ? 0 : 1)
-                    << "pixel (" << x << ", " << y << ") channel " << i;
+                ASSERT_LE(std::abs(channel(colour, i) - channel(GetPixel(backdrop, 0, y), i)), 2) << x << ", " << y;
             }
         }
+    }
+}
+
+TEST(Pictures, StartUpRefusesAPictureOfTheWrongSizeNamingIt)
+{
+    FakePlatform platform;
+    FormPictures pictures = fixturePictures();
+    pictures.textures[2] = pictures.backdrop;
+    try {
+        frmMain form(platform, pictures);
+        ADD_FAILURE() << "no error";
+    } catch (const RuntimeError& error) {
+        EXPECT_STREQ(error.what(), "Wrong picture size: tests/fixtures/backdrop.bmp is 64 x 64 pixels, not 128 x 64");
     }
 }
 

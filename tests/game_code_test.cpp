@@ -4,6 +4,7 @@
 #include <random>
 #include <vector>
 
+#include "tests/fixture_pictures.h"
 #include "tests/started_form.h"
 
 namespace {
@@ -18,7 +19,7 @@ constexpr int fullStop = 190;
 // A window on the built-in level, or on an open floor with the walls a test
 // puts there, with the player at the start position.
 struct Walker : StartedForm {
-    explicit Walker(bool openFloor = false, float angle = 0)
+    explicit Walker(bool openFloor = false, float angle = 0) : StartedForm(fixturePictures())
     {
         if (openFloor) state.mapCells = MapCells{};
         state.playerAngle = angle;

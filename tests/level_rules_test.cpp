@@ -1,67 +1,173 @@
 #include "assets/level_rules.h"
 
+#include <SDL.h>
 #include <gtest/gtest.h>
-
+#include <stdlib.h>
 #include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <string>
+#include <vector>
 
-#include "assets/embedded_pictures.h"
+#include "assets/map_cells.h"
+#include "assets/map_decoding.h"
+#include "assets/picture_file.h"
+#include "tests/fixture_pictures.h"
 
 namespace {
 
-Surface validLevel() { return Surface::fromBmp(embedded::map.file, embedded::map.name); }
+namespace fs = std::filesystem;
 
-bool mentions(const std::string& message, const std::string& text) { return message.find(text) != std::string::npos; }
+const std::string levelCheck = LEVEL_CHECK;
+const std::string makePictures = (fs::path(LEVEL_CHECK).parent_path() / "make_pictures").string();
+
+// A folder of the test's own, removed with everything in it afterwards.
+struct ScratchFolder {
+    std::string name = (fs::temp_directory_path() / "quentavox-test.XXXXXX").string();
+    const fs::path path = mkdtemp(name.data());
+    ~ScratchFolder() { fs::remove_all(path); }
+
+    // Runs a command in the folder; its exit status and everything it printed.
+    std::pair<int, std::string> run(const std::string& command) const
+    {
+        const int status = std::system(("cd '" + path.string() + "' && " + command + " > output.log 2>&1").c_str());
+        std::ifstream log(path / "output.log");
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, {std::istreambuf_iterator<char>(log), {}}};
+    }
+};
+
+void paint(const Surface& picture, int x, int y, std::uint32_t colour)  // colour as stored, 0x00RRGGBB
+{
+    const DeviceContext dc = picture.hDC();
+    dc.pixels[y * dc.pitch + x] = colour;
+}
 
 TEST(LevelRules, NamesThePixelOfEachBrokenRuleAndWarnsOnUnlistedColoursOnly)
 {
-    ASSERT_EQ(checkLevel(Surface(64, 63)).errors.size(), 1u);
-    EXPECT_TRUE(mentions(checkLevel(Surface(64, 63)).errors[0], "64 x 63"));
+    const Surface picture = loadFixture("map.bmp");
+    EXPECT_TRUE(checkLevel(picture).empty());
 
-    const Surface picture = validLevel();
-    const LevelReport clean = checkLevel(picture);
-    EXPECT_TRUE(clean.errors.empty());
-    EXPECT_TRUE(clean.warnings.empty());
-
-    // Colours as the surface stores them, 0x00RRGGBB: the six the decoder
-    // knows, then (254, 0, 0), a hole in the border and a wall on the start.
-    const DeviceContext dc = picture.hDC();
-    const auto paint = [&](int x, int y, std::uint32_t colour) { dc.pixels[y * dc.pitch + x] = colour; };
+    // The six colours the decoder knows, then (254, 0, 0), a hole in the
+    // border and a wall on the start.
     const std::uint32_t listed[] = {0x00000000, 0x00FFFF00, 0x00FFFFFF, 0x00FF0000, 0x000000FF, 0x0000FF00};
-    for (int i = 0; i < 6; ++i) paint(10 + i, 40, listed[i]);
-    paint(20, 40, 0x00FE0000);
-    paint(63, 17, 0x00000000);
-    paint(2, 2, 0x00FFFFFF);
-    const LevelReport report = checkLevel(picture);
-    ASSERT_EQ(report.errors.size(), 2u);
-    EXPECT_TRUE(mentions(report.errors[0], "pixel (63, 17): open cell on the outer ring"));
-    EXPECT_TRUE(mentions(report.errors[1], "pixel (2, 2): the start cell must be open"));
-    ASSERT_EQ(report.warnings.size(), 1u);
-    EXPECT_TRUE(mentions(report.warnings[0], "pixel (20, 40): colour (254, 0, 0)"));
+    for (int i = 0; i < 6; ++i) paint(picture, 10 + i, 40, listed[i]);
+    paint(picture, 20, 40, 0x00FE0000);
+    paint(picture, 63, 17, 0x00000000);
+    paint(picture, 2, 2, 0x00FFFFFF);
+    const std::vector<BrokenRule> broken = checkLevel(picture);
+    ASSERT_EQ(broken.size(), 3u);
+    const std::string expected[] = {"pixel (63, 17): open cell on the outer ring",
+                                    "pixel (2, 2): the start cell must be open floor, not wall code 2",
+                                    "pixel (20, 40): colour (254, 0, 0) is not a level colour"};
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(broken[i].isError, i < 2);
+        ASSERT_EQ(broken[i].pixels.size(), 1u);
+        EXPECT_TRUE(broken[i].pixels[0].starts_with(expected[i])) << broken[i].pixels[0];
+    }
 }
 
-TEST(LevelCheckTool, NamesAFileThatIsNotAPicture)
+TEST(PictureFile, RefusesABrokenFileInPlainWordsBeforeDecodingIt)
 {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path();
-    const std::filesystem::path truncated = folder / "level_check_truncated.bmp";
-    const std::filesystem::path text = folder / "level_check_text.bmp";
-    const std::filesystem::path log = folder / "level_check_test.log";
-    std::ofstream(truncated, std::ios::binary).write(reinterpret_cast<const char*>(embedded::map.file.data()), 1000);
-    std::ofstream(text) << "not a picture\n";
-
-    for (const auto& file : {truncated, text}) {
-        const std::string command = std::string(LEVEL_CHECK) + " '" + file.string() + "' > '" + log.string() + "' 2>&1";
-        const int status = std::system(command.c_str());
-        std::ifstream in(log);
-        const std::string output{std::istreambuf_iterator<char>(in), {}};
-        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << file;
-        EXPECT_TRUE(mentions(output, file.string() + ": error:")) << output;
-        std::filesystem::remove(file);
+    const ScratchFolder folder;
+    const std::vector<unsigned char> map = fixtureBytes("map.bmp");
+    std::vector<unsigned char> huge = map;
+    for (const std::size_t at : {18, 22}) {  // 30000 wide and high
+        huge[at] = 0x30;
+        huge[at + 1] = 0x75;
     }
+    const std::string text = "not a picture\n";
+    const struct {
+        std::vector<unsigned char> bytes;
+        PictureSize wanted;
+        std::string problem;
+    } cases[] = {
+        {{}, mapPictureSize, "is empty"},
+        {{map.begin(), map.begin() + 100}, mapPictureSize, "ends after 100 bytes; its header needs 12,342"},
+        {{map.begin(), map.begin() + 10}, mapPictureSize, "ends after 10 bytes, inside its header"},
+        {{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}, mapPictureSize, "is a PNG file, not a BMP"},
+        {{text.begin(), text.end()}, mapPictureSize, "is not a BMP file"},
+        {map, texturePictureSize, "is 64 x 64 pixels; it must be 128 x 64"},
+        {huge, texturePictureSize, "is 30000 x 30000 pixels; it must be 128 x 64"},
+        {fixtureBytes("map_rgb565.bmp"), mapPictureSize,
+         "has 16 bits a pixel, too few to hold the level colours exactly; save it with 24 or 32 bits a pixel"},
+    };
+    const fs::path file = folder.path / "picture.bmp";
+    for (const auto& c : cases) {
+        std::ofstream(file, std::ios::binary).write(reinterpret_cast<const char*>(c.bytes.data()), std::ssize(c.bytes));
+        EXPECT_EQ(readPictureFile(file, c.wanted, true).problem, c.problem);
+    }
+    // Only the level needs its colours exact.
+    EXPECT_EQ(readPictureFile(file, backdropPictureSize, false).problem, "");
+    fs::remove(file);
+    EXPECT_EQ(readPictureFile(file, mapPictureSize, true).problem, "does not exist");
+    fs::create_directory(file);
+    EXPECT_EQ(readPictureFile(file, mapPictureSize, true).problem, "is a directory");
+}
+
+TEST(PictureFile, EveryFormatThatHoldsTheColoursExactlyGivesTheSameLevel)
+{
+    // As image editors save them: 32 bits with alpha (ImageMagick after any
+    // drawing) and without, 4-bit palette, 8-bit run lengths.
+    MapCells level;
+    decodeMap(loadFixture("map.bmp"), level);
+    for (const char* name : {"map_argb32.bmp", "map_xrgb32.bmp", "map_palette4.bmp", "map_rle8.bmp"}) {
+        const PictureFile file = readPictureFile(fixturePath(name), mapPictureSize, true);
+        ASSERT_EQ(file.problem, "") << name;
+        MapCells cells;
+        decodeMap(Surface::fromBmp(file.bytes, name), cells);
+        EXPECT_TRUE(cells == level) << name;
+    }
+}
+
+TEST(PictureTools, LevelCheckCountsEachPictureAndCapsRepeatedMessages)
+{
+    const ScratchFolder folder;
+    // Seven holes in the right-hand border and one unlisted colour.
+    const Surface picture = loadFixture("map.bmp");
+    for (int y = 10; y < 17; ++y) paint(picture, 63, y, 0);
+    paint(picture, 20, 40, 0x00FE0000);
+    ASSERT_EQ(SDL_SaveBMP(picture.image(), (folder.path / "map.bmp").c_str()), 0) << SDL_GetError();
+    fs::create_directory(folder.path / "texture.bmp");
+
+    const auto [status, output] = folder.run(levelCheck + " map.bmp '" + fixturePath("backdrop.bmp") + "' texture.bmp");
+    EXPECT_EQ(status, 1);
+    for (const std::string line :
+         {"map.bmp: error: pixel (63, 14): open cell", "map.bmp: error: and 2 more pixels like this\n",
+          "map.bmp: warning: pixel (20, 40): colour (254, 0, 0)", "map.bmp: 7 errors, 1 warning\n",
+          "backdrop.bmp: 0 errors, 0 warnings\n", "texture.bmp: error: is a directory\n",
+          "texture.bmp: 1 error, 0 warnings\n"}) {
+        EXPECT_NE(output.find(line), std::string::npos) << line << " is missing from\n" << output;
+    }
+    EXPECT_EQ(output.find("(63, 15)"), std::string::npos) << output;
+}
+
+TEST(PictureTools, PictureToolWritesTheFixtureTexturesAndBackdropButNoMap)
+{
+    const ScratchFolder folder;
+    ASSERT_EQ(folder.run(makePictures + " out").first, 0);
+    for (const char* name :
+         {"texture1.bmp", "texture2.bmp", "texture3.bmp", "texture4.bmp", "texture5.bmp", "backdrop.bmp"}) {
+        std::ifstream file(folder.path / "out" / name, std::ios::binary);
+        EXPECT_TRUE(std::vector<unsigned char>(std::istreambuf_iterator<char>(file), {}) == fixtureBytes(name))
+            << name;
+    }
+    EXPECT_FALSE(fs::exists(folder.path / "out" / "map.bmp"));
+}
+
+TEST(PictureTools, AnswerHelpAndWrongArgumentsWithUsageAndWriteNothing)
+{
+    const ScratchFolder folder;
+    for (const std::string& tool : {makePictures, levelCheck}) {
+        for (const char* arguments : {"", "--help", "-o out"}) {
+            const auto [status, output] = folder.run(tool + " " + arguments);
+            EXPECT_NE(status, 0) << tool << " " << arguments;
+            EXPECT_TRUE(output.starts_with("usage: ")) << tool << " " << arguments << ": " << output;
+        }
+    }
+    EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), {}), 1) << "only output.log";
 }
 
 }  // namespace

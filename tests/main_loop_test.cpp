@@ -3,6 +3,7 @@
 #include "core/frmMain.h"
 #include "input/key_codes.h"
 #include "tests/fake_platform.h"
+#include "tests/fixture_pictures.h"
 
 namespace {
 
@@ -11,7 +12,7 @@ using vk::rightArrow;
 
 struct ScriptedRun {
     FakePlatform platform;
-    frmMain form{platform};
+    frmMain form{platform, fixturePictures()};
 
     explicit ScriptedRun(std::initializer_list<std::vector<Event>> passes) { platform.script = passes; }
 

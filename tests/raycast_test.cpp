@@ -13,12 +13,15 @@
 
 #include "render/gdi.h"
 #include "render/ray_column.h"
+#include "tests/fixture_pictures.h"
 #include "tests/started_form.h"
 
 namespace {
 
 class RaycastTest : public ::testing::Test, protected StartedForm {
 protected:
+    RaycastTest() : StartedForm(fixturePictures()) {}
+
     WallColumn cast(float x, float y, float angle, std::int32_t rayOffset = 0, float height = 236)
     {
         place(x, y, angle);

@@ -23,23 +23,3 @@ TEST(WindowLayout, RenderBoxIsCentredOnItsDrawableSize)
         EXPECT_EQ(form.picRender.Top, c.top) << c.client.ScaleHeight;
     }
 }
-
-TEST(WindowLayout, PictureHoldersStayOutsideTheClientAreaAndNeverMove)
-{
-    FakePlatform platform;
-    frmMain form(platform);
-    const auto where = [&] {
-        std::vector<std::pair<float, float>> places{{form.picMap.Left, form.picMap.Top},
-                                                    {form.picClear.Left, form.picClear.Top}};
-        for (const Surface& texture : form.picTexture) places.emplace_back(texture.Left, texture.Top);
-        return places;
-    };
-    const auto before = where();
-    for (const auto& [left, top] : before) EXPECT_TRUE(left > 339 || top > 259) << left << ", " << top;
-    platform.client = {1000, 700};
-    form.Form_Resize();
-    EXPECT_EQ(where(), before);
-
-    EXPECT_EQ(form.picTexture[0].ScaleWidth(), 1.0f);
-    EXPECT_EQ(form.picTexture[0].ScaleHeight(), 1.0f);
-}

@@ -1,53 +1,81 @@
-// Checks the level picture before it is compiled into the program.
-// Usage: level_check MAP.bmp [PICTURE.bmp...]
-// Every file must load as a picture; the map must also keep the level's
-// rules. Errors stop the build (exit status 1); warnings only inform.
+// Checks the pictures before they are compiled into the program.
+// Usage: level_check MAP.bmp BACKDROP.bmp [TEXTURE.bmp...]
+// Each file must be a BMP of its size that loads, and the map must keep the
+// level's rules. Each picture ends with a line counting its errors and
+// warnings. Errors stop the build (exit status 1); warnings only inform.
 
-#include <fstream>
+#include <algorithm>
 #include <iostream>
-#include <iterator>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "assets/level_rules.h"
+#include "assets/picture_file.h"
+#include "assets/picture_sizes.h"
 #include "core/checked.h"
 #include "render/surface.h"
 
 namespace {
 
-std::optional<Surface> load(const std::string& path)
+// Of the pixels that break one rule, this many are named; the rest are counted.
+constexpr std::size_t shownPerRule = 5;
+
+std::string counted(std::size_t count, std::string_view noun)
 {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        std::cerr << path << ": error: cannot read the file\n";
-        return std::nullopt;
+    return std::to_string(count) + " " + std::string(noun) + (count == 1 ? "" : "s");
+}
+
+// Checks one picture and prints what it finds; returns whether there were errors.
+bool check(std::string_view path, PictureSize wanted, bool isMap)
+{
+    std::size_t errors = 0;
+    std::size_t warnings = 0;
+    const auto print = [path](bool isError, std::string_view message) {
+        std::cerr << path << (isError ? ": error: " : ": warning: ") << message << '\n';
+    };
+
+    const PictureFile file = readPictureFile(path, wanted, isMap);
+    std::optional<Surface> picture;
+    if (file.problem.empty()) {
+        try {
+            picture = Surface::fromBmp(file.bytes, path);
+        } catch (const RuntimeError& error) {
+            print(true, error.what());
+            ++errors;
+        }
+    } else {
+        print(true, file.problem);
+        ++errors;
     }
-    const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in), {}};
-    try {
-        return Surface::fromBmp(bytes, path);
-    } catch (const RuntimeError& error) {
-        std::cerr << path << ": error: " << error.what() << '\n';
-        return std::nullopt;
+    if (picture && isMap) {
+        for (const BrokenRule& rule : checkLevel(*picture)) {
+            const std::size_t shown = std::min(rule.pixels.size(), shownPerRule);
+            for (std::size_t i = 0; i < shown; ++i) print(rule.isError, rule.pixels[i]);
+            if (rule.pixels.size() > shown) {
+                print(rule.isError, "and " + std::to_string(rule.pixels.size() - shown) + " more pixels like this");
+            }
+            (rule.isError ? errors : warnings) += rule.pixels.size();
+        }
     }
+    std::cerr << path << ": " << counted(errors, "error") << ", " << counted(warnings, "warning") << '\n';
+    return errors > 0;
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc < 2) {
-        std::cerr << "usage: level_check MAP.bmp [PICTURE.bmp...]\n";
+    const std::vector<std::string_view> paths(argv + 1, argv + argc);
+    const bool option =
+        std::any_of(paths.begin(), paths.end(), [](std::string_view path) { return path.starts_with('-'); });
+    if (paths.size() < 2 || option) {
+        std::cerr << "usage: level_check MAP.bmp BACKDROP.bmp [TEXTURE.bmp...]\n";
         return 2;
     }
-    bool failed = false;
-    for (int i = 2; i < argc; ++i) failed |= !load(argv[i]);
-
-    const std::string mapPath = argv[1];
-    const std::optional<Surface> map = load(mapPath);
-    if (!map) return 1;
-    const LevelReport report = checkLevel(*map);
-    for (const std::string& warning : report.warnings) std::cerr << mapPath << ": warning: " << warning << '\n';
-    for (const std::string& error : report.errors) std::cerr << mapPath << ": error: " << error << '\n';
-    return failed || !report.errors.empty() ? 1 : 0;
+    bool failed = check(paths[0], mapPictureSize, true);
+    failed |= check(paths[1], backdropPictureSize, false);
+    for (std::size_t i = 2; i < paths.size(); ++i) failed |= check(paths[i], texturePictureSize, false);
+    return failed ? 1 : 0;
 }

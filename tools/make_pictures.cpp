@@ -1,8 +1,9 @@
-// Writes the level map, the five wall textures and the backdrop as 24-bit BMP
-// files into a folder. Usage: make_pictures FOLDER
+// Writes the five wall textures and the backdrop as 24-bit BMP files into a
+// folder. Usage: make_pictures FOLDER
 // Every picture comes from fixed data and hash-based noise with fixed seeds,
 // so every run writes the same bytes. It is run by hand when the art changes;
-// the build only checks and embeds the files it wrote.
+// the build only checks and embeds the files it wrote. The level map is not
+// among them: assets/map.bmp is painted by hand and this tool leaves it alone.
 
 #include <algorithm>
 #include <array>
@@ -14,9 +15,8 @@
 #include <iostream>
 #include <numbers>
 #include <string>
+#include <string_view>
 #include <vector>
-
-#include "tools/level_grid.h"
 
 namespace {
 
@@ -602,29 +602,13 @@ Image backdrop()
     return picture;
 }
 
-// ---------------------------------------------------------------- level
-
-
-Image levelMap()
-{
-    const std::array<Rgb, 6> colours{Rgb{0, 0, 0},     Rgb{255, 255, 0}, Rgb{255, 255, 255},
-                                     Rgb{255, 0, 0},   Rgb{0, 0, 255},   Rgb{0, 255, 0}};
-    Image picture(Face, Face);
-    for (int y = 0; y < Face; ++y) {
-        for (int x = 0; x < Face; ++x) {
-            const char cell = level[static_cast<std::size_t>(y)][x];
-            picture.at(x, y) = colours[cell == '.' ? 0 : static_cast<std::size_t>(cell - '0')];
-        }
-    }
-    return picture;
-}
-
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::cerr << "usage: make_pictures FOLDER\n";
+    // --help, or anything else named like an option, is not taken for a folder.
+    if (argc != 2 || std::string_view(argv[1]).starts_with('-')) {
+        std::cerr << "usage: make_pictures FOLDER  (writes texture1.bmp .. texture5.bmp and backdrop.bmp)\n";
         return 2;
     }
     // The integer form of the 0.6 rule must agree with rounding to nearest.
@@ -635,9 +619,13 @@ int main(int argc, char** argv)
         }
     }
     const std::filesystem::path folder = argv[1];
-    std::filesystem::create_directories(folder);
+    std::error_code error;
+    std::filesystem::create_directories(folder, error);
+    if (error) {
+        std::cerr << folder.string() << ": cannot make the folder: " << error.message() << '\n';
+        return 1;
+    }
     const std::vector<std::pair<const char*, Image>> pictures{
-        {"map.bmp", levelMap()},
         {"texture1.bmp", texture(mossyStone())},
         {"texture2.bmp", texture(rubbleWall())},
         {"texture3.bmp", texture(bannerWall())},

@@ -1,0 +1,49 @@
+#pragma once
+// The pictures the unit tests are built on: copies, under tests/fixtures/, of
+// the level, textures and backdrop that the pinned columns, golden frames and
+// movement cases were worked out on. Tests read these and never assets/, so
+// repainting a shipped picture leaves them green.
+
+#include <fstream>
+#include <iterator>
+#include <map>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "core/frmMain.h"
+
+inline std::string fixturePath(const std::string& name)
+{
+    return std::string(QUENTAVOX_SOURCE_DIR) + "/tests/fixtures/" + name;
+}
+
+inline std::vector<unsigned char> fixtureBytes(const std::string& name)
+{
+    std::ifstream file(fixturePath(name), std::ios::binary);
+    if (!file) throw std::runtime_error("no fixture " + fixturePath(name));
+    return {std::istreambuf_iterator<char>(file), {}};
+}
+
+// Each file is read once and kept for the whole run, as compiled-in pictures are.
+inline embedded::Picture fixture(const std::string& name)
+{
+    static std::map<std::string, std::vector<unsigned char>> files;
+    const auto [file, added] = files.try_emplace("tests/fixtures/" + name);
+    if (added) file->second = fixtureBytes(name);
+    return {file->first, file->second};
+}
+
+inline Surface loadFixture(const std::string& name)
+{
+    const embedded::Picture picture = fixture(name);
+    return Surface::fromBmp(picture.file, picture.name);
+}
+
+inline FormPictures fixturePictures()
+{
+    return {fixture("map.bmp"),
+            fixture("backdrop.bmp"),
+            {fixture("texture1.bmp"), fixture("texture2.bmp"), fixture("texture3.bmp"), fixture("texture4.bmp"),
+             fixture("texture5.bmp")}};
+}
