@@ -14,7 +14,7 @@ add_custom_command(
   OUTPUT ${generated}
   # Run from the source folder, so the messages name assets/map.bmp.
   COMMAND level_check ${pictures}
-  COMMAND embed_pictures ${generated} ${picture_files}
+  COMMAND embed_pictures ${generated} ${pictures}
   DEPENDS ${picture_files} level_check embed_pictures
   WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
   COMMENT "Checking the level and embedding the pictures"

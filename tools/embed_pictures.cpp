@@ -1,7 +1,7 @@
 // Writes a C++ source file that holds picture files as byte arrays.
 // Usage: embed_pictures OUTPUT.cpp FILE...
 // Each FILE becomes embedded::<stem>, for instance assets/map.bmp becomes
-// embedded::map, named "assets/map.bmp" for messages.
+// embedded::map, named in messages by the path as given.
 
 #include <filesystem>
 #include <fstream>
@@ -33,8 +33,10 @@ int main(int argc, char** argv)
         for (std::size_t b = 0; b < bytes.size(); ++b) {
             out << (b % 24 == 0 ? "\n    " : "") << int(bytes[b]) << ',';
         }
-        out << "\n};\n}  // namespace\nconst Picture " << stem << "{\"assets/"
-            << path.filename().string() << "\", " << stem << "Bytes};\n";
+        // extern: a const object at namespace scope is otherwise private to
+        // this file, and the program declares these in headers of its own.
+        out << "\n};\n}  // namespace\nextern const Picture " << stem << "{\""
+            << path.generic_string() << "\", " << stem << "Bytes};\n";
     }
     out << "\n}  // namespace embedded\n";
     return out ? 0 : 1;

@@ -1,14 +1,13 @@
 # The window icon travels inside the program as the pictures do: the BMP made
 # by make_icons becomes embedded::window_icon, declared in core/window_icon.h.
-set(window_icon_bmp ${CMAKE_SOURCE_DIR}/tools/desktop/window_icon.bmp)
+set(window_icon_bmp tools/desktop/window_icon.bmp)
 set(window_icon_cpp ${CMAKE_BINARY_DIR}/generated/window_icon.cpp)
 add_custom_command(
   OUTPUT ${window_icon_cpp}
   COMMAND embed_pictures ${window_icon_cpp} ${window_icon_bmp}
-  DEPENDS ${window_icon_bmp} embed_pictures
+  DEPENDS ${CMAKE_SOURCE_DIR}/${window_icon_bmp} embed_pictures
+  WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
   COMMENT "Embedding the window icon"
   VERBATIM
 )
-set_source_files_properties(${window_icon_cpp} PROPERTIES
-  COMPILE_OPTIONS "-include;${CMAKE_SOURCE_DIR}/core/window_icon.h")
 target_sources(quentavox_core PRIVATE ${window_icon_cpp})
