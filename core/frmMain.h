@@ -1,6 +1,18 @@
 #pragma once
 // The one window: it owns the game state and the drawing surfaces, and every
 // event of the program arrives at one of its handlers.
+//
+// Where each member lives:
+//   constructor, SetUpGame               core/frmMain.cpp
+//   Form_Load (the main loop),
+//   Form_QueryUnload                     core/main_loop.cpp
+//   Form_Resize                          render/form_resize.cpp
+//   Raycast                              render/raycast.cpp (one column: render/ray_column.cpp)
+//   GameCode                             input/game_code.cpp
+//   Form_KeyDown, Form_KeyUp,
+//   picRender_KeyDown, picRender_KeyUp   input/keyboard.cpp
+//   Radians, generateTrig, normaliseAngle,
+//   lSin, lCos, lTan                     angles/angles.cpp (free functions over the tables)
 
 #include <array>
 #include <cstdint>
