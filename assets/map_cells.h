@@ -6,11 +6,14 @@
 #include <array>
 #include <cstdint>
 
+#include "assets/picture_sizes.h"
 #include "core/checked.h"
 
 class MapCells {
 public:
-    static constexpr int Size = 64;
+    // One cell a pixel of the square level picture.
+    static constexpr int Size = mapPictureSize.width;
+    static_assert(mapPictureSize.width == mapPictureSize.height);
 
     std::int16_t& operator()(std::int64_t x, std::int64_t y) { return cells[offset(x, y)]; }
     std::int16_t operator()(std::int64_t x, std::int64_t y) const { return cells[offset(x, y)]; }
