@@ -43,7 +43,8 @@ int main(int argc, char** argv)
         return 2;
     }
     std::ifstream file(argv[1], std::ios::binary);
-    const Surface shot = Surface::fromBmp(std::vector<unsigned char>{std::istreambuf_iterator<char>(file), {}}, argv[1]);
+    const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file), {}};
+    const Surface shot = Surface::fromBmp(bytes, argv[1]);
 
     StartedForm program;
     frmMain& form = program.form;
