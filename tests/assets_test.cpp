@@ -16,22 +16,6 @@ namespace {
 
 int channel(std::uint32_t colour, int index) { return int((colour >> (8 * index)) & 0xFF); }
 
-TEST(LevelMap, FixtureDecodesToTheLevel)
-{
-    MapCells cells;
-    decodeMap(loadFixture("map.bmp"), cells);
-    // The cells of each code tell the colours apart (red from blue above all);
-    // the border cells tell x from y.
-    std::array<int, 6> counts{};
-    for (int y = 0; y < 64; ++y) {
-        for (int x = 0; x < 64; ++x) ++counts.at(std::size_t(cells(x, y)));
-    }
-    EXPECT_EQ(counts, (std::array{3297, 134, 446, 132, 19, 68}));
-    EXPECT_EQ(cells(2, 0), 4);
-    EXPECT_EQ(cells(0, 4), 3);
-    EXPECT_EQ(cells(2, 2), 0);
-}
-
 TEST(LevelMap, UnlistedColourRepeatsThePixelReadBefore)
 {
     struct Paint {
