@@ -11,6 +11,7 @@
 #include "render/gdi.h"
 #include "tests/fake_platform.h"
 #include "tests/fixture_pictures.h"
+#include "tests/runtime_error.h"
 
 namespace {
 
@@ -79,12 +80,8 @@ TEST(Pictures, StartUpRefusesAPictureOfTheWrongSizeNamingIt)
     FakePlatform platform;
     FormPictures pictures = fixturePictures();
     pictures.textures[2] = pictures.backdrop;
-    try {
-        frmMain form(platform, pictures);
-        ADD_FAILURE() << "no error";
-    } catch (const RuntimeError& error) {
-        EXPECT_STREQ(error.what(), "Wrong picture size: tests/fixtures/backdrop.bmp is 64 x 64 pixels, not 128 x 64");
-    }
+    EXPECT_EQ(runtimeErrorOf([&] { frmMain form(platform, pictures); }),
+              "Wrong picture size: tests/fixtures/backdrop.bmp is 64 x 64 pixels, not 128 x 64");
 }
 
 }  // namespace

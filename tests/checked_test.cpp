@@ -4,6 +4,8 @@
 
 #include <limits>
 
+#include "tests/runtime_error.h"
+
 TEST(Checked, WholeConversionsRoundHalfToEven)
 {
     EXPECT_EQ(checked::toInt16(2.5, "v"), 2);
@@ -25,18 +27,10 @@ TEST(Checked, WholeConversionsFailOutsideTheirRange)
 
 TEST(Checked, ErrorsNameTheValue)
 {
-    try {
-        checked::toInt16(40000, "rayAngle");
-        FAIL();
-    } catch (const RuntimeError& error) {
-        EXPECT_STREQ(error.what(), "Overflow: rayAngle = 40000.000000 does not fit in 16 bits");
-    }
-    try {
-        checked::index(-1, 64, "mapCells x");
-        FAIL();
-    } catch (const RuntimeError& error) {
-        EXPECT_STREQ(error.what(), "Subscript out of range: mapCells x = -1 (valid 0..63)");
-    }
+    EXPECT_EQ(runtimeErrorOf([] { checked::toInt16(40000, "rayAngle"); }),
+              "Overflow: rayAngle = 40000.000000 does not fit in 16 bits");
+    EXPECT_EQ(runtimeErrorOf([] { checked::index(-1, 64, "mapCells x"); }),
+              "Subscript out of range: mapCells x = -1 (valid 0..63)");
 }
 
 TEST(Checked, IndexComparesAsUnsigned)
