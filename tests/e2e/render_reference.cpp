@@ -8,8 +8,9 @@
 //       keys from the start: each virtual-key code KEY is held alone for
 //       TICKS ticks, one after another, and the view is compared before the
 //       last hold's first tick and after each of its ticks. Prints the first
-//       match ("N ticks: ...") and exits 0; exits 1 if none matches, 2 on
-//       bad arguments.
+//       match ("N ticks: ...") and exits 0; exits 1 if none matches and 2
+//       on bad arguments. A SHOT that is no readable picture ends it with
+//       the picture loader's run-time error.
 
 #include <cstdio>
 #include <cstdlib>
