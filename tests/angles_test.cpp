@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
-
 #include "core/checked.h"
 
 namespace {
@@ -30,25 +28,12 @@ TEST(Angles, TablesHoldTheRoundedSixtyFourBitValues)
     EXPECT_EQ(t.tanTable[180], 8.742278e-8f);
     EXPECT_EQ(t.sinTable[270], -1.0f);
     EXPECT_EQ(t.tanTable[270], -83858280.0f);
-    for (int i = 1; i < 360; ++i) {
-        EXPECT_NE(t.sinTable[std::size_t(i)], 0.0f) << i;
-        EXPECT_NE(t.tanTable[std::size_t(i)], 0.0f) << i;
-        EXPECT_TRUE(std::isfinite(t.tanTable[std::size_t(i)])) << i;
-        if (i != 90 && i != 270) {
-            EXPECT_LT(std::fabs(t.sinTable[std::size_t(i)]), 1.0f) << i;
-        }
-    }
+    // No entry is left unfilled: past 0 none is zero.
+    for (std::size_t i = 1; i < 360; ++i) EXPECT_TRUE(t.sinTable[i] != 0 && t.tanTable[i] != 0) << i;
 }
 
 TEST(Angles, NormaliseWrapsEverySixteenBitValueIntoOneTurn)
 {
-    EXPECT_EQ(normaliseAngle(0), 0);
-    EXPECT_EQ(normaliseAngle(360), 0);
-    EXPECT_EQ(normaliseAngle(-1), 359);
-    EXPECT_EQ(normaliseAngle(-360), 0);
-    EXPECT_EQ(normaliseAngle(720), 0);
-    EXPECT_EQ(normaliseAngle(32767), 7);
-    EXPECT_EQ(normaliseAngle(-32768), 352);
     for (int a = -32768; a <= 32767; ++a) {
         ASSERT_EQ(normaliseAngle(static_cast<std::int16_t>(a)), ((a % 360) + 360) % 360) << a;
     }
@@ -57,18 +42,13 @@ TEST(Angles, NormaliseWrapsEverySixteenBitValueIntoOneTurn)
 TEST(Angles, LookUpsWrapAndCosineReadsNinetyDegreesOn)
 {
     const Tables t;
-    EXPECT_EQ(lSin(t.sinTable, 180), -8.742278e-8f);
     EXPECT_EQ(lSin(t.sinTable, -90), -1.0f);
-    EXPECT_EQ(lSin(t.sinTable, 270), -1.0f);
     EXPECT_EQ(lCos(t.sinTable, 0), 1.0f);
-    EXPECT_EQ(lCos(t.sinTable, 270), 0.0f);
     EXPECT_EQ(lCos(t.sinTable, 90), -8.742278e-8f);
+    // The cosine's extra 90 degrees must still fit 16 bits.
     EXPECT_EQ(lCos(t.sinTable, 32677), t.sinTable[7]);
-    EXPECT_EQ(lCos(t.sinTable, 32677), lSin(t.sinTable, 32767));
-    EXPECT_EQ(lCos(t.sinTable, -32768), t.sinTable[82]);
     EXPECT_THROW(lCos(t.sinTable, 32678), RuntimeError);
-    EXPECT_EQ(lTan(t.tanTable, 90), -22877332.0f);
+    EXPECT_EQ(lCos(t.sinTable, -32768), t.sinTable[82]);
     EXPECT_EQ(lTan(t.tanTable, -270), -22877332.0f);
-    EXPECT_EQ(lTan(t.tanTable, 270), -83858280.0f);
     EXPECT_EQ(lTan(t.tanTable, 360), 0.0f);
 }

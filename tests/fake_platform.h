@@ -16,13 +16,11 @@
 class FakePlatform final : public Platform {
 public:
     struct Event {
-        enum Kind { KeyDown, KeyUp, Resize, Close, Advance } kind;
-        int a = 0;
-        int b = 0;
+        enum Kind { KeyDown, KeyUp, Close, Advance } kind;
+        int value = 0;  // the key code, or the milliseconds to advance
     };
     static Event keyDown(int code) { return {Event::KeyDown, code}; }
     static Event keyUp(int code) { return {Event::KeyUp, code}; }
-    static Event resize(int width, int height) { return {Event::Resize, width, height}; }
     static Event close() { return {Event::Close}; }
     static Event advance(int ms) { return {Event::Advance, ms}; }
 
@@ -35,7 +33,6 @@ public:
     std::vector<std::string> captions;
     std::vector<std::int64_t> presentedAt;  // clock reading at each Refresh
     int shows = 0;
-    int deliveries = 0;
 
     void Show(FormEvents& form) override
     {
@@ -45,7 +42,6 @@ public:
 
     void DoEvents(FormEvents& form) override
     {
-        ++deliveries;
         if (script.empty()) {
             deliver(close(), form);
             return;
@@ -76,15 +72,11 @@ public:
 private:
     void deliver(const Event& event, FormEvents& form)
     {
-        std::int16_t code = static_cast<std::int16_t>(event.a);
+        std::int16_t code = static_cast<std::int16_t>(event.value);
         std::int16_t shift = 0;
         switch (event.kind) {
         case Event::KeyDown: form.picRender_KeyDown(code, shift); break;
         case Event::KeyUp: form.picRender_KeyUp(code, shift); break;
-        case Event::Resize:
-            client = {static_cast<float>(event.a), static_cast<float>(event.b)};
-            form.Form_Resize();
-            break;
         case Event::Close: {
             std::int16_t cancel = 0;
             std::int16_t mode = 0;
@@ -92,7 +84,7 @@ private:
             break;
         }
         case Event::Advance:
-            now += event.a;
+            now += event.value;
             idleReads = 0;
             break;
         }

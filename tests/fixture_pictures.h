@@ -18,12 +18,14 @@ inline std::string fixturePath(const std::string& name)
     return std::string(QUENTAVOX_SOURCE_DIR) + "/tests/fixtures/" + name;
 }
 
-inline std::vector<unsigned char> fixtureBytes(const std::string& name)
+inline std::vector<unsigned char> fileBytes(const std::string& path)
 {
-    std::ifstream file(fixturePath(name), std::ios::binary);
-    if (!file) throw std::runtime_error("no fixture " + fixturePath(name));
+    std::ifstream file(path, std::ios::binary);
+    if (!file) throw std::runtime_error("cannot read " + path);
     return {std::istreambuf_iterator<char>(file), {}};
 }
+
+inline std::vector<unsigned char> fixtureBytes(const std::string& name) { return fileBytes(fixturePath(name)); }
 
 // Each file is read once and kept for the whole run, as compiled-in pictures are.
 inline embedded::Picture fixture(const std::string& name)

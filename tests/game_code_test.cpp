@@ -4,17 +4,13 @@
 #include <random>
 #include <vector>
 
+#include "input/key_codes.h"
 #include "tests/fixture_pictures.h"
 #include "tests/started_form.h"
 
 namespace {
 
-constexpr int leftArrow = 37;
-constexpr int upArrow = 38;
-constexpr int rightArrow = 39;
-constexpr int downArrow = 40;
-constexpr int comma = 188;
-constexpr int fullStop = 190;
+using vk::comma, vk::downArrow, vk::fullStop, vk::leftArrow, vk::rightArrow, vk::upArrow;
 
 // A window on the built-in level, or on an open floor with the walls a test
 // puts there, with the player at the start position.

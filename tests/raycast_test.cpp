@@ -3,17 +3,16 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <numbers>
 #include <random>
 #include <string>
 #include <utility>
 #include <vector>
 
-#include "render/gdi.h"
 #include "render/ray_column.h"
 #include "tests/fixture_pictures.h"
+#include "tests/pixels.h"
+#include "tests/runtime_error.h"
 #include "tests/started_form.h"
 
 namespace {
@@ -83,21 +82,6 @@ TEST_F(RaycastTest, MiddleColumnsPinnedByHand)
     EXPECT_EQ(codes.xLineCode, 7);
 }
 
-TEST_F(RaycastTest, AFlatWallFacingThePlayerIsOneEvenBand)
-{
-    // The bottom border of the hall, 7.5 cells ahead across the whole view.
-    place(21.5f, 55.5f, 0);
-    LastWallCodes codes;
-    for (std::int32_t rayOffset = -35; rayOffset <= 34; ++rayOffset) {
-        const WallColumn wall = castColumn(form.state, rayOffset, 236, codes);
-        SCOPED_TRACE(rayOffset);
-        EXPECT_EQ(wall.wallCode, 2);
-        EXPECT_GE(wall.textureColumn, 64);
-        EXPECT_NEAR(wall.wallDistance, 7.5, 1e-5);
-        EXPECT_EQ(wall.wallHeight, 31);
-    }
-}
-
 // The view as the column rule has it, one pixel at a time and as plainly as
 // it can be written: each visible column casts its own ray, and only the last
 // codes of the two walks carry over from column to column.
@@ -135,8 +119,6 @@ ReferenceWall referenceRay(const GameState& s, double rayAngle, std::int16_t& yC
     }
     return {xCode, std::int64_t(std::floor((xY - std::floor(xY)) * 64)), float(xDistance)};
 }
-
-std::uint32_t& pixel(const DeviceContext& dc, std::int64_t x, std::int64_t y) { return dc.pixels[y * dc.pitch + x]; }
 
 void referenceFrame(const frmMain& form, const DeviceContext& out)
 {
@@ -210,12 +192,8 @@ TEST_F(RaycastTest, FramesFollowTheColumnRulePixelForPixel)
         Surface expected(v.width, v.height);
         form.Raycast(actual);
         referenceFrame(form, expected.hDC());
-        int differing = 0;
-        for (int y = 0; y < v.height; ++y) {
-            for (int x = 0; x < v.width; ++x) differing += pixel(actual.hDC(), x, y) != pixel(expected.hDC(), x, y);
-        }
-        EXPECT_EQ(differing, 0) << "(" << v.x << ", " << v.y << ") facing " << v.angle << " on " << v.width << " x "
-                                << v.height;
+        EXPECT_EQ(differingPixels(actual.hDC(), expected.hDC()), 0)
+            << "(" << v.x << ", " << v.y << ") facing " << v.angle << " on " << v.width << " x " << v.height;
     }
 }
 
@@ -227,12 +205,8 @@ TEST_F(RaycastTest, BadInputsFailInsteadOfDrawing)
     // From inside the outer ring the rays leave the grid without reading a
     // cell and end on code 0, open floor, which has no texture.
     place(63.0f, 28.8695889f, 90);
-    try {
-        form.Raycast(form.picRender);
-        ADD_FAILURE() << "a column of open floor was drawn";
-    } catch (const RuntimeError& error) {
-        EXPECT_NE(std::string(error.what()).find("picTexture(0)"), std::string::npos) << error.what();
-    }
+    const std::string error = runtimeErrorOf([&] { form.Raycast(form.picRender); });
+    EXPECT_NE(error.find("picTexture(0)"), std::string::npos) << error;
     // Without a solid ring a walk toward -y reaches row -1.
     form.state.mapCells = MapCells{};
     EXPECT_THROW(cast(2.5f, 2.5f, 180), RuntimeError);
@@ -259,18 +233,11 @@ TEST_F(RaycastTest, FramesMatchTheGoldenImages)
             ASSERT_EQ(SDL_SaveBMP(form.picRender.image(), path.c_str()), 0) << SDL_GetError();
             continue;
         }
-        std::ifstream file(path, std::ios::binary);
-        ASSERT_TRUE(file) << "no golden image " << path;
-        const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file), {}};
-        const Surface golden = Surface::fromBmp(bytes, path);
+        const Surface golden = Surface::fromBmp(fileBytes(path), path);
         const DeviceContext expected = golden.hDC();
         const DeviceContext actual = form.picRender.hDC();
         ASSERT_TRUE(expected.width == actual.width && expected.height == actual.height) << c.name;
-        int differing = 0;
-        for (int y = 0; y < actual.height; ++y) {
-            for (int x = 0; x < actual.width; ++x) differing += GetPixel(expected, x, y) != GetPixel(actual, x, y);
-        }
-        if (differing > 0) {
+        if (const long differing = differingPixels(actual, expected); differing > 0) {
             SDL_SaveBMP(form.picRender.image(), (c.name + ".actual.bmp").c_str());
             ADD_FAILURE() << c.name << ": " << differing << " pixels differ; see " << c.name << ".actual.bmp";
         }

@@ -6,14 +6,14 @@ source "$(dirname "$0")/lib.sh"
 : "${CAPTION_WATCH:?}"
 
 start_xvfb
-"$CAPTION_WATCH" 240 >"$WORK/watched" 2>"$WORK/watch.err" &
+"$CAPTION_WATCH" >"$WORK/watched" 2>"$WORK/watch.err" &
 wait_until 30 grep -qx ready "$WORK/watched" || fail "the caption watcher did not start"
 start_program
 find_window
 
 # The captions of the program's window, in order, without repeats.
 captions() {
-    awk -v id="$(printf '0x%x' "$WINDOW")" '$2 == id { $1 = ""; $2 = ""; sub(/^  /, ""); print }' \
+    awk -v id="$(printf '0x%x' "$WINDOW")" '$1 == id { $1 = ""; sub(/^ /, ""); print }' \
         "$WORK/watched" | uniq
 }
 # Created, then 1fps, then at least two frame-rate updates of a running loop.

@@ -6,9 +6,7 @@ source "$(dirname "$0")/lib.sh"
 # Generous for a loaded machine; the program itself ends within one pass.
 CLOSE_SECONDS=10
 
-start_xvfb
-start_program
-find_window
+start_window
 wait_until 30 eval '[[ "$(caption)" == *fps ]]' || fail "the main loop never wrote the caption"
 
 asked=$(now_ms)

@@ -5,9 +5,7 @@
 source "$(dirname "$0")/lib.sh"
 ICON_BMP="$(dirname "$0")/../../tools/desktop/window_icon.bmp"
 
-start_xvfb
-start_program
-find_window
+start_window
 
 # The property as plain numbers: width, height, then one ARGB value for each
 # pixel, rows from the top.

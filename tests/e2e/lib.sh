@@ -2,7 +2,8 @@
 # program running in it, screenshots, and waiting for conditions.
 #
 # The caller sets QUENTAVOX (the program); the tests also set RENDER_REFERENCE,
-# CLOSE_WINDOW and CAPTION_WATCH (the helper tools built beside them).
+# CLOSE_WINDOW and CAPTION_WATCH (the helper tools built beside them), and
+# check those they use.
 # Everything a test makes goes into $WORK, which is removed when the test
 # passes and kept for a look when it fails.
 
@@ -13,9 +14,6 @@ WORK=$(mktemp -d "${TMPDIR:-/tmp}/quentavox-e2e.XXXXXX")
 XVFB_PID=""
 PROGRAM_PID=""
 WINDOW=""
-# The drawable area of the render box: 316 x 236 inside a two-pixel border.
-FRAME_WIDTH=316
-FRAME_HEIGHT=236
 
 cleanup() {
     local status=$?
@@ -89,12 +87,9 @@ start_program() {
     PROGRAM_PID=$!
 }
 
-# The usual start of a test: its own X server, the start-position frame
-# rendered off screen as $WORK/reference.bmp, and the program's window up.
-start_with_reference() {
-    : "${RENDER_REFERENCE:?}"
+# The usual start of a test: its own X server and the program's window up.
+start_window() {
     start_xvfb
-    "$RENDER_REFERENCE" "$WORK/reference.bmp" || fail "the reference frame could not be rendered"
     start_program
     find_window
 }
@@ -127,41 +122,17 @@ client_size() {
     xwininfo -id "$WINDOW" | awk '/^ *Width:/ { w = $2 } /^ *Height:/ { h = $2 } END { print w, h }'
 }
 
-# Half of a whole number, rounded to the nearest, ties to even: where the
-# windowing layer puts a box whose centred position ends in .5.
-half_to_even() {
-    local n=$1 floor
-    floor=$(((n - ((n % 2 + 2) % 2)) / 2))
-    if ((n % 2 != 0 && floor % 2 != 0)); then
-        floor=$((floor + 1))
-    fi
-    echo "$floor"
-}
-
-# box_origin WIDTH HEIGHT: the render box's outer top-left corner for that
-# client size: W / 2 - 316 / 2, H / 2 - 236 / 2.
-box_origin() {
-    echo "$(half_to_even $(($1 - FRAME_WIDTH))) $(half_to_even $(($2 - FRAME_HEIGHT)))"
-}
-
 # screenshot FILE: the window's client area as a 24-bit BMP, which both
 # ImageMagick and the reference tool read.
 screenshot() {
     import -window "$WINDOW" "bmp3:$1" 2>>"$WORK/import.log"
 }
 
-# same_pixels A B: true when two images (or image regions in ImageMagick's
-# "file[WxH+X+Y]" form) are identical pixel for pixel.
+# same_pixels A B: true when two images are identical pixel for pixel.
 same_pixels() {
     local differing
     differing=$(compare -metric AE "$1" "$2" null: 2>&1) || true
     [ "$differing" = "0" ]
-}
-
-# frame_region SHOT LEFT TOP: the drawable area of a screenshot whose box
-# sits at (LEFT, TOP).
-frame_region() {
-    echo "$1[${FRAME_WIDTH}x${FRAME_HEIGHT}+$(($2 + 2))+$(($3 + 2))]"
 }
 
 # pixel SHOT X Y: the colour at one point, as "r,g,b".
@@ -177,16 +148,4 @@ wait_for_still_frame() {
         screenshot "$earlier" && sleep 0.5 && screenshot "$1" && same_pixels "$earlier" "$1"
     }
     wait_until 30 still "$1"
-}
-
-# Presses KEY (an X keysym name such as Right, Up, comma) and keeps it down
-# until release_key. The window gets the keyboard focus first: there is no
-# window manager to give it.
-hold_key() {
-    xdotool windowfocus --sync "$WINDOW"
-    xdotool keydown "$1"
-}
-
-release_key() {
-    xdotool keyup "$1"
 }
