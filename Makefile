@@ -59,7 +59,7 @@ GTEST_WINDOWS := $(WINDOWS_DEPS)/lib/cmake/GTest/GTestConfig.cmake
 
 windows: windows-deps $(SDL2_WINDOWS) $(GTEST_WINDOWS)
 	cmake -S . -B build-windows $(WINDOWS_CMAKE) -DCMAKE_PREFIX_PATH=$(WINDOWS_DEPS) -DQUENTAVOX_BENCH=OFF
-	cmake --build build-windows -j $(JOBS)
+	tools/wine-session build-windows/wineprefix cmake --build build-windows -j $(JOBS)
 
 windows-deps:
 	@tools/install-deps $(WINDOWS_PACKAGES)
