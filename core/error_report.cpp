@@ -1,14 +1,18 @@
 #include "core/error_report.h"
 
+#ifndef _WIN32
 #include <pthread.h>
 #include <sys/prctl.h>
 #include <unistd.h>
 
 #include <csignal>
+#endif
+
 #include <iostream>
 
 #include "core/stored_window.h"
 
+#ifndef _WIN32
 namespace {
 
 pid_t programId = 0;
@@ -25,6 +29,7 @@ void followTheProgram()
 }
 
 }  // namespace
+#endif
 
 std::string reportLine(std::string_view message)
 {
@@ -42,6 +47,11 @@ void reportToStderr(std::string_view message)
 // honoured even where it was ignored at start (a background job started
 // from a script ignores SIGINT): someone sent it to a program that can do
 // nothing else.
+#ifdef _WIN32
+// Windows shows the dialog inside the program's own process, and Ctrl+C or
+// ending the task ends both as usual.
+void endAtOnceOnSignal() {}
+#else
 void endAtOnceOnSignal()
 {
     programId = getpid();
@@ -52,3 +62,4 @@ void endAtOnceOnSignal()
     sigaction(SIGTERM, &action, nullptr);
     sigaction(SIGINT, &action, nullptr);
 }
+#endif

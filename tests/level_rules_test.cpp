@@ -2,13 +2,16 @@
 
 #include <SDL.h>
 #include <gtest/gtest.h>
-#include <stdlib.h>
+
+#ifndef _WIN32
 #include <sys/wait.h>
+#endif
 
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -24,18 +27,38 @@ namespace fs = std::filesystem;
 const std::string levelCheck = LEVEL_CHECK;
 const std::string makePictures = (fs::path(LEVEL_CHECK).parent_path() / "make_pictures").string();
 
-// A folder of the test's own, removed with everything in it afterwards.
+// The exit code of a command run by std::system: sh reports a wait status,
+// cmd.exe the code itself.
+int exitCode(int status)
+{
+#ifdef _WIN32
+    return status;
+#else
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+#endif
+}
+
+// A new folder of the test's own, removed with everything in it afterwards.
+fs::path newScratchFolder()
+{
+    std::random_device random;
+    for (;;) {
+        const fs::path path = fs::temp_directory_path() / ("quentavox-test-" + std::to_string(random()));
+        if (fs::create_directory(path)) return path;
+    }
+}
+
 struct ScratchFolder {
-    std::string name = (fs::temp_directory_path() / "quentavox-test.XXXXXX").string();
-    const fs::path path = mkdtemp(name.data());
+    const fs::path path = newScratchFolder();
     ~ScratchFolder() { fs::remove_all(path); }
 
-    // Runs a command in the folder; its exit status and everything it printed.
+    // Runs a command in the folder (sh and cmd.exe both take this form);
+    // its exit code and everything it printed.
     std::pair<int, std::string> run(const std::string& command) const
     {
-        const int status = std::system(("cd '" + path.string() + "' && " + command + " > output.log 2>&1").c_str());
+        const int status = std::system(("cd \"" + path.string() + "\" && " + command + " > output.log 2>&1").c_str());
         std::ifstream log(path / "output.log");
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, {std::istreambuf_iterator<char>(log), {}}};
+        return {exitCode(status), {std::istreambuf_iterator<char>(log), {}}};
     }
 };
 
@@ -129,10 +152,10 @@ TEST(PictureTools, LevelCheckCountsEachPictureAndCapsRepeatedMessages)
     const Surface picture = loadFixture("map.bmp");
     for (int y = 10; y < 17; ++y) paint(picture, 63, y, 0);
     paint(picture, 20, 40, 0x00FE0000);
-    ASSERT_EQ(SDL_SaveBMP(picture.image(), (folder.path / "map.bmp").c_str()), 0) << SDL_GetError();
+    ASSERT_EQ(SDL_SaveBMP(picture.image(), (folder.path / "map.bmp").string().c_str()), 0) << SDL_GetError();
     fs::create_directory(folder.path / "texture.bmp");
 
-    const auto [status, output] = folder.run(levelCheck + " map.bmp '" + fixturePath("backdrop.bmp") + "' texture.bmp");
+    const auto [status, output] = folder.run(levelCheck + " map.bmp \"" + fixturePath("backdrop.bmp") + "\" texture.bmp");
     EXPECT_EQ(status, 1);
     for (const std::string line :
          {"map.bmp: error: pixel (63, 14): open cell", "map.bmp: error: and 2 more pixels like this\n",

@@ -65,7 +65,7 @@ protected:
     }
 
     // Chooses the dummy driver before the platform starts SDL.
-    int dummyVideo = setenv("SDL_VIDEODRIVER", "dummy", 1);
+    int dummyVideo = SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
     SdlPlatform platform;
     SDL_Window* window = nullptr;
     RecordingForm form;
