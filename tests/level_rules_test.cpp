@@ -24,8 +24,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-const std::string levelCheck = LEVEL_CHECK;
-const std::string makePictures = (fs::path(LEVEL_CHECK).parent_path() / "make_pictures").string();
+// Whole paths, drive included: the commands below run from another folder,
+// which under Windows may lie on another drive.
+const std::string levelCheck = fs::absolute(LEVEL_CHECK).string();
+const std::string makePictures = (fs::absolute(LEVEL_CHECK).parent_path() / "make_pictures").string();
 
 // The exit code of a command run by std::system: sh reports a wait status,
 // cmd.exe the code itself.
@@ -52,11 +54,16 @@ struct ScratchFolder {
     const fs::path path = newScratchFolder();
     ~ScratchFolder() { fs::remove_all(path); }
 
-    // Runs a command in the folder (sh and cmd.exe both take this form);
-    // its exit code and everything it printed.
+    // Runs a command in the folder; its exit code and everything it printed.
     std::pair<int, std::string> run(const std::string& command) const
     {
-        const int status = std::system(("cd \"" + path.string() + "\" && " + command + " > output.log 2>&1").c_str());
+#ifdef _WIN32
+        // cmd.exe moves to the folder's drive only when told to.
+        const std::string enter = "cd /d \"";
+#else
+        const std::string enter = "cd \"";
+#endif
+        const int status = std::system((enter + path.string() + "\" && " + command + " > output.log 2>&1").c_str());
         std::ifstream log(path / "output.log");
         return {exitCode(status), {std::istreambuf_iterator<char>(log), {}}};
     }
@@ -155,7 +162,7 @@ TEST(PictureTools, LevelCheckCountsEachPictureAndCapsRepeatedMessages)
     ASSERT_EQ(SDL_SaveBMP(picture.image(), (folder.path / "map.bmp").string().c_str()), 0) << SDL_GetError();
     fs::create_directory(folder.path / "texture.bmp");
 
-    const auto [status, output] = folder.run(levelCheck + " map.bmp \"" + fixturePath("backdrop.bmp") + "\" texture.bmp");
+    const auto [status, output] = folder.run(levelCheck + " map.bmp \"" + fs::absolute(fixturePath("backdrop.bmp")).string() + "\" texture.bmp");
     EXPECT_EQ(status, 1);
     for (const std::string line :
          {"map.bmp: error: pixel (63, 14): open cell", "map.bmp: error: and 2 more pixels like this\n",
