@@ -1,12 +1,11 @@
 #include "tools/ray_diagram/diagram.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <string>
 
 #include "core/checked.h"
 #include "tools/ray_diagram/canvas.h"
-#include "tools/ray_diagram/concat.h"
+#include "tools/ray_diagram/text.h"
 #include "tools/ray_diagram/frame_panel.h"
 #include "tools/ray_diagram/input_error.h"
 #include "tools/ray_diagram/legend.h"
@@ -45,16 +44,9 @@ RaysView raysView(const Scene& scene, const Options& options, std::int32_t width
         const auto ray = std::find_if(view.rays.begin(), view.rays.end(), [column](const Ray& r) {
             return r.firstColumn <= column && column < r.endColumn;
         });
-        view.marks.push_back({column, palette::marks[view.marks.size()], &*ray});
+        view.marks.push_back({column, palette::marks[view.marks.size()], *ray});
     }
     return view;
-}
-
-std::string number(double value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", value);
-    return text;
 }
 
 }  // namespace
@@ -78,7 +70,7 @@ Surface drawDiagram(Scene& scene, const Options& options)
 
     const GameState& state = scene.state();
     canvas.text(margin, titleTop,
-                concat("Standing at x ", number(state.playerX), ", y ", number(state.playerY), ", heading ",
+                concat("Standing at x ", printed("%g", state.playerX), ", y ", printed("%g", state.playerY), ", heading ",
                        std::to_string(scene.heading()), " degrees, in ", scene.levelName()),
                 palette::text, textScale);
     canvas.text(margin, captionTop, "from above, flipped left to right", palette::dimText,

@@ -1,10 +1,9 @@
 #include "tools/ray_diagram/legend.h"
 
 #include <cmath>
-#include <cstdio>
 #include <string>
 
-#include "tools/ray_diagram/concat.h"
+#include "tools/ray_diagram/text.h"
 #include "tools/ray_diagram/palette.h"
 
 namespace {
@@ -20,13 +19,6 @@ constexpr std::int32_t swatchWidth = 40;
 
 std::string offset(std::int32_t degrees) { return concat(degrees < 0 ? "-" : "+", std::to_string(std::abs(degrees))); }
 
-std::string cells(double distance)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%.2f", distance);
-    return text;
-}
-
 // "y = 12": the grid line the face lies on, a whole number.
 std::string faceLine(const WallColumn& wall)
 {
@@ -34,16 +26,16 @@ std::string faceLine(const WallColumn& wall)
     return concat(wall.foundOnYLine ? "y = " : "x = ", std::to_string(std::lround(line)));
 }
 
-// The length of the ray is measured on the picture's own numbers: from the
-// player to where the ray met the face.
+// The distance along the ray runs from the player to the point where the
+// ray met the face; the corrected one is the renderer's own.
 std::string markedColumn(const MarkedColumn& mark, const GameState& state)
 {
-    const WallColumn& wall = mark.ray->wall;
+    const WallColumn& wall = mark.ray.wall;
     const double alongRay = std::hypot(wall.hitX - state.playerX, wall.hitY - state.playerY);
-    return concat("column ", std::to_string(mark.column), ": ray ", offset(mark.ray->rayOffset), ", wall ",
-                  std::to_string(wall.wallCode), " on ", faceLine(wall), ", ", cells(alongRay), " / ",
-                  cells(wall.wallDistance), ", ", std::to_string(wall.wallHeight), " rows tall, texture column ",
-                  std::to_string(wall.textureColumn));
+    return concat("column ", std::to_string(mark.column), ": ray ", offset(mark.ray.rayOffset), ", wall ",
+                  std::to_string(wall.wallCode), " on ", faceLine(wall), ", ", printed("%.2f", alongRay), " / ",
+                  printed("%.2f", wall.wallDistance), ", ", std::to_string(wall.wallHeight),
+                  " rows tall, texture column ", std::to_string(wall.textureColumn));
 }
 
 }  // namespace

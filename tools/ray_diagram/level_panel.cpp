@@ -8,9 +8,11 @@
 
 namespace {
 
-// Where a point of the level lands in the panel. The level picture is
-// flipped left to right: x grows to the left and y downward, so that facing
-// down the panel the player's left is on the panel's left, as in the view.
+// Where a point of the level lands in the panel. The level picture as
+// painted is the level seen from below: facing down it, +x (its right) is on
+// the right of the screen. Flipped left to right, x grows to the left and y
+// downward, and what lies on the left of someone standing on the panel and
+// facing the heading is on the left of the screen, as in the view.
 class LevelMapping {
 public:
     LevelMapping(const GameState& state, std::int32_t zoom)
@@ -35,7 +37,8 @@ private:
     }
 };
 
-// Each cell in its colour, with its top and near-x edges in the grid's.
+// Each cell in its colour, its top and left edges in the grid's (a wall's
+// in a darker shade of its own).
 void drawCells(const Canvas& panel, const LevelMapping& to, const GameState& state,
                const std::array<Rgb, textureSlots>& wallColours)
 {
@@ -95,8 +98,8 @@ void drawLevel(const Canvas& panel, const Scene& scene, const RaysView& view, st
         }
     }
     for (const MarkedColumn& mark : view.marks) {
-        ray(*mark.ray, mark.colour, 2, 0);
-        panel.disc(to.x(mark.ray->wall.hitX), to.y(mark.ray->wall.hitY), 3.5, mark.colour);
+        ray(mark.ray, mark.colour, 2, 0);
+        panel.disc(to.x(mark.ray.wall.hitX), to.y(mark.ray.wall.hitY), 3.5, mark.colour);
     }
 
     // The player, with a short mark pointing along the heading: the

@@ -5,7 +5,7 @@
 #include <string>
 #include <system_error>
 
-#include "tools/ray_diagram/concat.h"
+#include "tools/ray_diagram/text.h"
 #include "tools/ray_diagram/input_error.h"
 
 namespace {

@@ -4,7 +4,7 @@
 #include <SDL_image.h>
 
 #include "render/surface.h"
-#include "tools/ray_diagram/concat.h"
+#include "tools/ray_diagram/text.h"
 #include "tools/ray_diagram/input_error.h"
 
 void savePng(const Surface& picture, const std::string& path)

@@ -11,7 +11,7 @@
 struct MarkedColumn {
     std::int32_t column = 0;
     Rgb colour;
-    const Ray* ray = nullptr;
+    Ray ray;  // the one that draws the column
 };
 
 struct RaysView {

@@ -1,13 +1,12 @@
 #include "tools/ray_diagram/scene.h"
 
-#include <cstdio>
 #include <filesystem>
 #include <string>
 
 #include "assets/level_rules.h"
 #include "assets/picture_file.h"
 #include "core/checked.h"
-#include "tools/ray_diagram/concat.h"
+#include "tools/ray_diagram/text.h"
 #include "tools/ray_diagram/input_error.h"
 
 namespace {
@@ -52,13 +51,6 @@ FormPictures formPictures(const PictureFiles& files)
     return pictures;
 }
 
-std::string number(double value)
-{
-    char text[32];
-    std::snprintf(text, sizeof text, "%g", value);
-    return text;
-}
-
 }  // namespace
 
 Scene::Scene(const std::string& level, const std::optional<std::string>& pictures)
@@ -78,7 +70,7 @@ void Scene::place(double x, double y, std::int32_t heading)
     // just below 64 rounds to 64.
     const float playerX = static_cast<float>(x);
     const float playerY = static_cast<float>(y);
-    const std::string spot = concat("(", number(x), ", ", number(y), ")");
+    const std::string spot = concat("(", printed("%g", x), ", ", printed("%g", y), ")");
     if (!(playerX >= 0 && playerX < MapCells::Size && playerY >= 0 && playerY < MapCells::Size)) {
         throw InputError(concat(spot, " is outside the 64 x 64 grid"));
     }
