@@ -8,6 +8,8 @@ PROGRAM_PACKAGES := cmake make g++ pkg-config libsdl2-dev
 TEST_PACKAGES := libgtest-dev libgmock-dev libx11-dev xvfb xdotool x11-utils imagemagick \
 	desktop-file-utils appstream man-db xfonts-base
 BENCH_PACKAGES := libbenchmark-dev
+# The tool that draws the pictures in docs/ writes PNG files.
+DOCS_PACKAGES := libsdl2-image-dev
 PACKAGE_PACKAGES := dpkg-dev file
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
@@ -17,8 +19,8 @@ CONFIGURE := cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 # compressed manual page and changelog.
 INSTALLED_TARGETS := quentavox quentavox_docs
 
-.PHONY: run program build test bench install uninstall package soak clean \
-	deps test-deps bench-deps package-deps windows test-windows windows-deps
+.PHONY: run program build test bench docs install uninstall package soak clean \
+	deps test-deps bench-deps docs-deps package-deps windows test-windows windows-deps
 
 run: program
 	./build/quentavox
@@ -29,8 +31,8 @@ program: deps
 	$(CONFIGURE)
 	cmake --build build -j $(JOBS) --target quentavox
 
-# Everything: the program, the tests and the benchmark.
-build: deps test-deps bench-deps
+# Everything: the program, the tests, the benchmark and the tools.
+build: deps test-deps bench-deps docs-deps
 	$(CONFIGURE) -DQUENTAVOX_TESTS=ON -DQUENTAVOX_BENCH=ON
 	cmake --build build -j $(JOBS)
 
@@ -47,6 +49,13 @@ bench: deps bench-deps
 	$(CONFIGURE) -DQUENTAVOX_BENCH=ON
 	cmake --build build -j $(JOBS) --target quentavox_bench
 	./build/bench/quentavox_bench
+
+# The pictures in docs/, the README's screenshot among them, drawn from the
+# shipped pictures by the program's own code.
+docs: deps docs-deps
+	$(CONFIGURE)
+	cmake --build build -j $(JOBS) --target ray_diagram
+	tools/docs-pictures build/tools/ray_diagram/ray_diagram
 
 # `make install PREFIX=/opt/quentavox`; `make uninstall` with the same PREFIX
 # removes the files again (directories stay). DESTDIR is honoured by both.
@@ -80,6 +89,9 @@ test-deps:
 
 bench-deps:
 	@tools/install-deps $(BENCH_PACKAGES)
+
+docs-deps:
+	@tools/install-deps $(DOCS_PACKAGES)
 
 package-deps:
 	@tools/install-deps $(PACKAGE_PACKAGES)

@@ -150,10 +150,15 @@ WallColumn castColumn(const GameState& state, std::int32_t rayOffset, float heig
         distance = yLineDistance;
         column.wallCode = lastCodes.yLineCode;
         column.textureColumn = checked::toInt16(faceColumn(yLine.x) + textureFace, "textureColumn");
+        column.hitX = yLine.x;
+        column.hitY = yLine.y;
+        column.foundOnYLine = true;
     } else {
         distance = xLineDistance;
         column.wallCode = lastCodes.xLineCode;
         column.textureColumn = checked::toInt16(faceColumn(xLine.y), "textureColumn");
+        column.hitX = xLine.x;
+        column.hitY = xLine.y;
     }
 
     // The cosine of the same whole-degree offset that turned the ray keeps a

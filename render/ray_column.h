@@ -23,6 +23,11 @@ struct WallColumn {
     float wallDistance = 0;  // corrected for the ray's angle from the heading
     std::int32_t wallHeight = 0;
     std::int32_t wallTop = 0;
+    // Where the ray meets that face, and whether the walk over the lines
+    // y = k found it (otherwise the walk over the lines x = k did).
+    double hitX = 0;
+    double hitY = 0;
+    bool foundOnYLine = false;
 };
 
 // Degrees between the heading and the ray of `screenColumn` for a view

@@ -1,0 +1,116 @@
+#include <SDL.h>
+#include <SDL_image.h>
+#include <gtest/gtest.h>
+#include <stdlib.h>
+#include <sys/wait.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+#include <utility>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+// The fixture level, textures and backdrop, so that repainting assets/
+// changes nothing here. Commands run in the source folder, and the diagram
+// names the level as given.
+const std::string onFixtures =
+    std::string(RAY_DIAGRAM) + " --level tests/fixtures/map.bmp --pictures tests/fixtures";
+
+struct FreeSurface {
+    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
+};
+using SurfacePtr = std::unique_ptr<SDL_Surface, FreeSurface>;
+
+// A folder of the test's own, removed with everything in it afterwards.
+struct Scratch {
+    std::string name = (fs::temp_directory_path() / "quentavox-diagram.XXXXXX").string();
+    const fs::path path = mkdtemp(name.data());
+    ~Scratch() { fs::remove_all(path); }
+
+    // The exit status and everything the command printed.
+    std::pair<int, std::string> run(const std::string& command) const
+    {
+        const fs::path log = path / "output.log";
+        const int status = std::system(
+            ("cd '" + std::string(QUENTAVOX_SOURCE_DIR) + "' && " + command + " > '" + log.string() + "' 2>&1").c_str());
+        std::ifstream output(log);
+        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, {std::istreambuf_iterator<char>(output), {}}};
+    }
+};
+
+// PNG files are compared by their pixels, which do not depend on how the
+// library of the day compresses them.
+SurfacePtr decoded(const fs::path& png)
+{
+    SurfacePtr loaded(IMG_Load(png.c_str()));
+    if (!loaded) return nullptr;
+    return SurfacePtr(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_XRGB8888, 0));
+}
+
+long differingPixels(const SDL_Surface* a, const SDL_Surface* b)
+{
+    long count = 0;
+    for (int y = 0; y < a->h; ++y) {
+        const auto* rowA = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(a->pixels) + y * a->pitch);
+        const auto* rowB = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(b->pixels) + y * b->pitch);
+        for (int x = 0; x < a->w; ++x) count += (rowA[x] & 0xFFFFFF) != (rowB[x] & 0xFFFFFF);
+    }
+    return count;
+}
+
+// The corner where both walks end together, the clipped ray slipping past
+// the pillar and the zoomed level, pixel for pixel. QUENTAVOX_UPDATE_GOLDEN=1
+// rewrites the stored picture instead, after a deliberate change.
+TEST(RayDiagram, DrawsTheFixtureLevelAsStored)
+{
+    const Scratch scratch;
+    const fs::path golden = fs::path(QUENTAVOX_SOURCE_DIR) / "tests/golden/ray_diagram.png";
+    const fs::path written = std::getenv("QUENTAVOX_UPDATE_GOLDEN") ? golden : scratch.path / "diagram.png";
+    const auto [status, output] =
+        scratch.run(onFixtures + " --at 2.5,4.5 --heading 44 --mark 0,165,315 --zoom 4 '" + written.string() + "'");
+    ASSERT_EQ(status, 0) << output;
+
+    const SurfacePtr expected = decoded(golden);
+    const SurfacePtr actual = decoded(written);
+    ASSERT_TRUE(expected && actual) << IMG_GetError();
+    ASSERT_TRUE(expected->w == actual->w && expected->h == actual->h)
+        << actual->w << " x " << actual->h << ", stored " << expected->w << " x " << expected->h;
+    if (const long differing = differingPixels(expected.get(), actual.get()); differing > 0) {
+        fs::copy_file(written, "ray_diagram.actual.png", fs::copy_options::overwrite_existing);
+        ADD_FAILURE() << differing << " pixels differ; see ray_diagram.actual.png";
+    }
+}
+
+TEST(RayDiagram, RefusesWhatItCannotUseWithOneLineAndStatusTwo)
+{
+    const Scratch scratch;
+    const std::string out = " '" + (scratch.path / "out.png").string() + "'";
+    const std::pair<std::string, std::string> cases[] = {
+        {onFixtures, "no output file named"},
+        {onFixtures + " --colour red" + out, "unknown option \"--colour\""},
+        {onFixtures + " --heading 1.5" + out, "--heading wants a whole number of degrees, not \"1.5\""},
+        {onFixtures + " --at 2.5" + out, "--at wants two numbers X,Y, not \"2.5\""},
+        {onFixtures + " --zoom 3" + out, "--zoom wants 1, 2, 4 or 8"},
+        {onFixtures + " --mark 316" + out, "column 316 is not on the screen (0 to 315)"},
+        {onFixtures + " --at 3.5,2.5" + out, "(3.5, 2.5) is inside a wall: cell (3, 2) has wall code 2"},
+        {onFixtures + " --at 70,2" + out, "(70, 2) is outside the 64 x 64 grid"},
+        {onFixtures + " --at 2.5,-0.5" + out, "(2.5, -0.5) is outside the 64 x 64 grid"},
+        {std::string(RAY_DIAGRAM) + " --level tests/fixtures/map_rgb565.bmp" + out, "has 16 bits a pixel"},
+        {onFixtures + " '" + (scratch.path / "no/such/folder.png").string() + "'", "cannot write"},
+    };
+    for (const auto& [command, message] : cases) {
+        const auto [status, output] = scratch.run(command);
+        EXPECT_EQ(status, 2) << command;
+        EXPECT_TRUE(output.starts_with("ray_diagram: ") && output.find('\n') == output.size() - 1) << output;
+        EXPECT_NE(output.find(message), std::string::npos) << message << " is not in " << output;
+    }
+    EXPECT_FALSE(fs::exists(scratch.path / "out.png"));
+}
+
+}  // namespace

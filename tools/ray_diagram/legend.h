@@ -1,0 +1,12 @@
+#pragma once
+// The key under the two pictures: what each colour and line means, and the
+// numbers of each marked column.
+
+#include <cstdint>
+
+#include "tools/ray_diagram/canvas.h"
+#include "tools/ray_diagram/rays_view.h"
+#include "tools/ray_diagram/scene.h"
+
+std::int32_t legendHeight(const RaysView& view);
+void drawLegend(const Canvas& legend, const Scene& scene, const RaysView& view);

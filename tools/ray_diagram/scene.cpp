@@ -1,0 +1,129 @@
+#include "tools/ray_diagram/scene.h"
+
+#include <filesystem>
+#include <string>
+
+#include "assets/level_rules.h"
+#include "assets/picture_file.h"
+#include "core/checked.h"
+#include "tools/ray_diagram/text.h"
+#include "tools/ray_diagram/input_error.h"
+
+namespace {
+
+// `exactColours` for the level, whose colours are compared exactly.
+std::vector<unsigned char> read(const std::string& path, PictureSize size, bool exactColours)
+{
+    PictureFile file = readPictureFile(path, size, exactColours);
+    if (!file.problem.empty()) throw InputError(concat(path, ": ", file.problem));
+    return std::move(file.bytes);
+}
+
+PictureFiles readFiles(const std::string& level, const std::optional<std::string>& pictures)
+{
+    PictureFiles files;
+    files.levelName = level;
+    files.level = read(level, mapPictureSize, true);
+    if (pictures) {
+        const std::filesystem::path folder(*pictures);
+        files.names.push_back((folder / "backdrop.bmp").string());
+        files.backdrop = read(files.names.back(), backdropPictureSize, false);
+        for (std::size_t i = 0; i < files.textures.size(); ++i) {
+            files.names.push_back((folder / concat("texture", std::to_string(i + 1), ".bmp")).string());
+            files.textures[i] = read(files.names.back(), texturePictureSize, false);
+        }
+    }
+    return files;
+}
+
+// The level from disk; the backdrop and textures from the folder when one is
+// given, otherwise those built into the program.
+FormPictures formPictures(const PictureFiles& files)
+{
+    FormPictures pictures;
+    pictures.map = {files.levelName, files.level};
+    if (!files.names.empty()) {
+        pictures.backdrop = {files.names[0], files.backdrop};
+        for (std::size_t i = 0; i < files.textures.size(); ++i) {
+            pictures.textures[i] = {files.names[i + 1], files.textures[i]};
+        }
+    }
+    return pictures;
+}
+
+}  // namespace
+
+Scene::Scene(const std::string& level, const std::optional<std::string>& pictures)
+    : files(readFiles(level, pictures)), form(platform, formPictures(files))
+{
+    // A level the build would refuse cannot be drawn either: a hole in the
+    // outer ring lets a ray run off the grid.
+    for (const BrokenRule& rule : checkLevel(form.picMap)) {
+        if (rule.isError) throw InputError(concat(level, ": ", rule.pixels.front()));
+    }
+    form.SetUpGame();
+}
+
+void Scene::place(double x, double y, std::int32_t heading)
+{
+    // Judged as the program holds the position, in 32-bit floats: a number
+    // just below 64 rounds to 64.
+    const float playerX = static_cast<float>(x);
+    const float playerY = static_cast<float>(y);
+    const std::string spot = concat("(", printed("%g", x), ", ", printed("%g", y), ")");
+    if (!(playerX >= 0 && playerX < MapCells::Size && playerY >= 0 && playerY < MapCells::Size)) {
+        throw InputError(concat(spot, " is outside the 64 x 64 grid"));
+    }
+    const std::int64_t cellX = checked::floorToInt(playerX, "x");
+    const std::int64_t cellY = checked::floorToInt(playerY, "y");
+    if (const std::int16_t code = form.state.mapCells(cellX, cellY); code != 0) {
+        throw InputError(concat(spot, " is inside a wall: cell (", std::to_string(cellX), ", ", std::to_string(cellY),
+                                ") has wall code ", std::to_string(code)));
+    }
+    // A heading one or more whole turns away draws the same frame.
+    wholeHeading = (heading % 360 + 360) % 360;
+    form.state.playerX = playerX;
+    form.state.playerY = playerY;
+    form.state.playerAngle = static_cast<float>(wholeHeading);
+}
+
+std::vector<Ray> Scene::castRays() const
+{
+    // As the frame is drawn: column by column, one more than the view is
+    // wide, one ray for each run of columns at the same whole degree, and
+    // the last codes of both walks carried from ray to ray.
+    const float height = form.picRender.ScaleHeight();
+    const std::int32_t width = checked::toInt32(form.picRender.ScaleWidth(), "width");
+    std::vector<Ray> rays;
+    LastWallCodes lastCodes;
+    for (std::int32_t first = 0, end = 0; first <= width; first = end) {
+        const std::int32_t rayOffset = columnRayOffset(first, width);
+        for (end = first + 1; end <= width && columnRayOffset(end, width) == rayOffset;) ++end;
+        rays.push_back({first, end, rayOffset, castColumn(form.state, rayOffset, height, lastCodes)});
+    }
+    return rays;
+}
+
+std::array<Rgb, textureSlots> Scene::wallColours() const
+{
+    std::array<Rgb, textureSlots> colours{};
+    for (std::size_t code = 1; code < textureSlots; ++code) {
+        const DeviceContext texture = form.picTexture[code].hDC();
+        std::uint64_t red = 0;
+        std::uint64_t green = 0;
+        std::uint64_t blue = 0;
+        for (std::int32_t y = 0; y < texturePictureSize.height; ++y) {
+            for (std::int32_t x = 0; x < textureFace; ++x) {
+                const Rgb pixel = Rgb::fromPixel(texture.pixels[y * texture.pitch + x]);
+                red += pixel.r;
+                green += pixel.g;
+                blue += pixel.b;
+            }
+        }
+        const std::uint64_t count = std::uint64_t{textureFace} * texturePictureSize.height;
+        colours[code] = {static_cast<std::uint8_t>((red + count / 2) / count),
+                         static_cast<std::uint8_t>((green + count / 2) / count),
+                         static_cast<std::uint8_t>((blue + count / 2) / count)};
+    }
+    return colours;
+}

@@ -1,0 +1,74 @@
+#pragma once
+// The program's window built off screen from the chosen pictures, with the
+// player put where the diagram looks from. Everything drawn comes from here:
+// the decoded level, the tables, the rays and the frame.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "assets/picture_sizes.h"
+#include "core/frmMain.h"
+#include "core/stored_window.h"
+#include "render/ray_column.h"
+#include "tools/ray_diagram/colour.h"
+
+// A window that is never shown: the frames stay in their surfaces.
+class NoWindow final : public Platform {
+public:
+    void Show(FormEvents& form) override { form.Form_Resize(); }
+    void DoEvents(FormEvents&) override {}
+    std::int64_t GetTickCount() override { return 0; }
+    std::string_view AppTitle() const override { return appTitle; }
+    void SetCaption(std::string_view) override {}
+    ClientSize ClientArea() const override { return {storedClientWidth, storedClientHeight}; }
+    void Present(const Surface&) override {}
+    void ReportError(std::string_view) override {}
+};
+
+// One ray of the frame and the screen columns that share it.
+struct Ray {
+    std::int32_t firstColumn = 0;
+    std::int32_t endColumn = 0;  // one past the last
+    std::int32_t rayOffset = 0;
+    WallColumn wall;
+};
+
+// The picture files read from disk, kept while the window is made from them.
+struct PictureFiles {
+    std::string levelName;
+    std::vector<unsigned char> level;
+    std::vector<unsigned char> backdrop;
+    std::array<std::vector<unsigned char>, textureSlots - 1> textures;
+    std::vector<std::string> names;  // of the backdrop and the textures
+};
+
+class Scene {
+public:
+    // Throws InputError when a picture cannot be read or the level breaks
+    // its rules.
+    Scene(const std::string& level, const std::optional<std::string>& pictures);
+
+    // Throws InputError for a spot outside the grid or inside a wall.
+    void place(double x, double y, std::int32_t heading);
+
+    // The rays of one frame in the order the renderer casts them, the one
+    // that only the clipped column past the right edge uses last.
+    std::vector<Ray> castRays() const;
+
+    // Each wall code's texture face averaged to one colour; 0 is floor.
+    std::array<Rgb, textureSlots> wallColours() const;
+
+    const GameState& state() const { return form.state; }
+    frmMain& window() { return form; }
+    const std::string& levelName() const { return files.levelName; }
+    std::int32_t heading() const { return wholeHeading; }
+
+private:
+    PictureFiles files;
+    NoWindow platform;
+    frmMain form;
+    std::int32_t wholeHeading = 0;
+};

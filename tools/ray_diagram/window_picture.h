@@ -1,0 +1,9 @@
+#pragma once
+// The program's window as it looks at its stored size, at twice that size:
+// the picture at the top of the README.
+
+#include "render/surface.h"
+
+class frmMain;
+
+Surface drawWindow(frmMain& form);
