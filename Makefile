@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Quentavox: `make run` builds and opens the window, `make test` builds and
 # runs the whole suite. Each target installs the Debian packages it needs
 # first (tools/install-deps); the plain cmake commands are in the README.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "angles/angles.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Angles are whole degrees; the direction of angle a is (sin a, cos a) over the
 // map axes (x, y), so 0 faces +y and 90 faces +x. All run-time trigonometry is

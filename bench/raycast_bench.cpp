@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Raycast against the cheapest way to fill the same surface: a memcpy of a
 // frame drawn beforehand, measured in the same run. After the runs one table
 // gives each view's Raycast as a multiple of that copy, next to the most it

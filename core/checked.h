@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Checked arithmetic for the whole program. Every narrowing conversion, every
 // index into a fixed table and every floating-point step whose result could be

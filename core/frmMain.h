@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The one window: it owns the game state and the drawing surfaces, and every
 // event of the program arrives at one of its handlers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Built into the program only under the sanitizers. The system's D-Bus
 // library keeps one buffer that it allocates while SDL starts and never
 // frees; that is the library's business, not a leak of ours. No other leak

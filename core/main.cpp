@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Quentavox: a first-person view of a 64 x 64 maze, walked with the keyboard.
 
 #include <exception>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Everything the program asks of the desktop: the window and its events, the
 // clock, the caption and the error report; as the Presenter it also puts the

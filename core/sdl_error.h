@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A failed SDL call as a run-time error: what was being done, then SDL's reason.
 

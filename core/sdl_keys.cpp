@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/sdl_keys.h"
 
 #include <array>

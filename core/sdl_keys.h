@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Turns SDL key events into the virtual-key codes of input/key_codes.h.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "core/sdl_platform.h"
 
 #include <SDL.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The real platform: an SDL2 window with a software window surface.
 

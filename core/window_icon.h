@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The program's icon, compiled in like the pictures, for the window to show
 // in task bars.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <cmath>
 #include <cstddef>
 #include <optional>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The virtual-key codes that keyState is indexed by, one byte a key, named as
 // on a US keyboard. A letter or digit key's code is its upper-case character

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A device context: where the pixel calls read and write a surface's image.
 // Pixels are 32-bit 0x00RRGGBB words (no alpha, so nothing ever blends), and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "render/gdi.h"
 
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The two graphics calls the program makes: a pixel query and a scaled copy.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What a surface's Refresh needs of the window: something that puts the
 // surface's image on screen. The platform is one.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "render/ray_column.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // One screen column of the view: the ray cast at a whole-degree offset from
 // the heading, the wall it meets first and how tall that wall is drawn.

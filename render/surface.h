@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A drawing surface: a persistent off-screen image with a position in the
 // window. Drawing goes through its device context; Refresh shows the image.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A scripted platform for tests: the clock moves only when the script says
 // so, and each DoEvents delivers the next pass's list of events. When the

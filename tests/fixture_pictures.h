@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The pictures the unit tests are built on: copies, under tests/fixtures/, of
 // the level, textures and backdrop that the pinned columns, golden frames and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include <SDL.h>
 #include <gtest/gtest.h>
 

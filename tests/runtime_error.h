@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What a call that must fail said: the message of the RuntimeError it threw,
 // or nothing when it returned.

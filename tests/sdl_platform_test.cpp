@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The real platform on SDL's dummy video driver: no display is needed, and
 // events pushed onto SDL's queue arrive as they would from a desktop.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The window as start-up leaves it before the first frame, on the scripted
 // platform, so nothing needs a display. Built from the compiled-in pictures

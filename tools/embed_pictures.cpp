@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes a C++ source file that holds picture files as byte arrays.
 // Usage: embed_pictures OUTPUT.cpp FILE...
 // Each FILE becomes embedded::<stem>, for instance assets/map.bmp becomes

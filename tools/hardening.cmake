@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The hardening that Debian builds its packages with: checked string and
 # memory calls, stack protector, position-independent executables and
 # read-only relocations bound at start-up.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installation as a desktop program (`make install`) and a Debian package
 # (`make package`): the program where Debian puts games, its menu entry,
 # AppStream metadata, icons, manual page, copyright file and changelog.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Checks the pictures before they are compiled into the program.
 // Usage: level_check MAP.bmp BACKDROP.bmp [TEXTURE.bmp...]
 // Each file must be a BMP of its size that loads, and the map must keep the

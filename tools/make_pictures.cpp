@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Writes the five wall textures and the backdrop as 24-bit BMP files into a
 // folder. Usage: make_pictures FOLDER
 // Every picture comes from fixed data and hash-based noise with fixed seeds,

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Builds for 64-bit Windows with Debian's MinGW-w64 compilers (the posix
 # thread model), and runs what the build runs (the level check, the picture
 # embedder, the unit tests) under Wine.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The zip a Windows user downloads: quentavox.exe, which needs only the DLLs
 # that come with Windows, with the README and the licence beside it.
 set(windows_zip ${CMAKE_BINARY_DIR}/quentavox-${PROJECT_VERSION}-win64.zip)

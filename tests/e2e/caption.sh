@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The window is created captioned "Quentavox"; the first pass of the main loop
 # writes "Quentavox - 1fps" (one frame drawn so far), and about once a second
 # after that the caption carries the number of frames drawn in the last second.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Follows the captions of every window created on the display from the
 // moment it exists, so a test sees the caption a window is created with even
 // if the program replaces it a few milliseconds later.

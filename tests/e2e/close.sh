@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Closing the window as a window manager does (WM_DELETE_WINDOW) ends the
 # program promptly with exit status 0.
 source "$(dirname "$0")/lib.sh"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Asks a window to close the way a window manager does when the user clicks
 // its close button: a WM_PROTOCOLS client message carrying WM_DELETE_WINDOW.
 // (xdotool's windowkill destroys the window instead, which no user can do.)

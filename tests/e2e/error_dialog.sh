@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Enlarged to 32767 x 32767 (no window manager limits it), the window can no
 # longer be drawn into, a run-time error. Its dialog opens inside the screen,
 # not in the middle of the huge window, and while it waits for the user,

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The first frame the window shows is exactly the frame the renderer draws
 # off screen for the start position: (2.5, 2.5) facing angle 0.
 source "$(dirname "$0")/lib.sh"

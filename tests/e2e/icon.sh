@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # The window carries the icon compiled into the program, as the _NET_WM_ICON
 # property that task bars read: 64 x 64 pixels, exactly those of
 # tools/desktop/window_icon.bmp (colours, transparency, rows in order).

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Holding the up arrow walks and holding the right arrow turns: the view
 # changes while a key is held, stops changing once it is released, and then
 # shows exactly a view that the renderer draws for a position reachable by

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Shared by the end-to-end tests and tools/soak: a private X server, the
 # program running in it, screenshots, and waiting for conditions.
 #

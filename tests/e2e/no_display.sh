@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Without an X display the program does not start: it exits non-zero and says
 # why on stderr, whether DISPLAY is unset or names no running server.
 [ -z "${QUENTAVOX_UNDER_WINE:-}" ] || { echo "skipped under Wine: with no display the window cannot be created, so the refusal is worded differently"; exit 77; }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Tells whether a screenshot of the window shows a view that the program's
 // own renderer draws, so the end-to-end tests can check what the real window
 // shows against what it should show.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Enlarging the window to 1000 x 700 re-centres the render box: its outer
 # corner goes to 500 - 158 = 342, 350 - 118 = 232, with its sunken border
 # there and the frame inside it.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The Windows build runs the tests that start, draw, key and close the
 # program against quentavox.exe under Wine. The reference frames and the two
 # X clients are Linux programs and come from the native build.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
 # Runs one end-to-end test against the Windows build under Wine.
 #
 #   QUENTAVOX_EXE=quentavox.exe WINEPREFIX=DIR under_wine.sh TEST.sh

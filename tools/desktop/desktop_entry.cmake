@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Run by `cmake --install`: writes the menu entry with the program's full path
 # under the install prefix, since the games folder is not on every PATH
 # (root's has none, nor has that of a session that systemd starts).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The window icon travels inside the program as the pictures do: the BMP made
 # by make_icons becomes embedded::window_icon, declared in core/window_icon.h.
 set(window_icon_bmp tools/desktop/window_icon.bmp)

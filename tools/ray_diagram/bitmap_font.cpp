@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/ray_diagram/bitmap_font.h"
 
 #include <array>

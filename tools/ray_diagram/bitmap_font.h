@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A small bitmap font of printable ASCII for the diagram's labels, so the
 // text comes out the same on every machine without a font library.

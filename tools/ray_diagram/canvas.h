@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Plain drawing on a surface's pixels: rectangles, lines, discs and text in
 // the built-in font. Whatever falls outside the canvas is left out, so a part

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The whole picture: the level from above with the rays on the left, the
 // frame on the right, the legend below.

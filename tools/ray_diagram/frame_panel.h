@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The right half of the diagram: the frame the program draws, twice its
 // size, with the marked columns pointed out above and below it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // A mistake in what the tool was asked to do: an argument it cannot read, a
 // picture it cannot use, a spot where nobody can stand, a file it cannot

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The key under the two pictures: what each colour and line means, and the
 // numbers of each marked column.

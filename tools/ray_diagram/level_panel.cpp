@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/ray_diagram/level_panel.h"
 
 #include <algorithm>

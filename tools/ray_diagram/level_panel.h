@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The left half of the diagram: the level from above with the frame's rays.
 

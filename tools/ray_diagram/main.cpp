@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // ray_diagram: the level from above with every ray of one frame, next to the
 // frame itself, all worked out by the program's own code. `ray_diagram --help`
 // tells how to use it.

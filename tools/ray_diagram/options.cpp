@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/ray_diagram/options.h"
 
 #include <charconv>

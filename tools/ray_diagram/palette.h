@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The colours of the diagram, named once so the legend shows what the
 // pictures use.

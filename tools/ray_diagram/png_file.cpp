@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/ray_diagram/png_file.h"
 
 #include <SDL.h>

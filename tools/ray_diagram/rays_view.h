@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // What both halves of the diagram share: the rays of the frame and which of
 // them are tied to marked screen columns.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The program's window built off screen from the chosen pictures, with the
 // player put where the diagram looks from. Everything drawn comes from here:

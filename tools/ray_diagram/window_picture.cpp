@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "tools/ray_diagram/window_picture.h"
 
 #include "core/checked.h"
