@@ -105,23 +105,29 @@ void SdlPlatform::DoEvents(FormEvents& form)
     while (SDL_PollEvent(&event)) deliver(event, form);
 }
 
+namespace {
+
+// Every close request is alike: the handler reads neither argument.
+void requestClose(FormEvents& form)
+{
+    std::int16_t cancel = 0;
+    std::int16_t unloadMode = 0;
+    form.Form_QueryUnload(cancel, unloadMode);
+}
+
+}  // namespace
+
 void SdlPlatform::deliver(const SDL_Event& event, FormEvents& form)
 {
     switch (event.type) {
-    case SDL_QUIT: {
-        std::int16_t cancel = 0;
-        std::int16_t unloadMode = 0;
-        form.Form_QueryUnload(cancel, unloadMode);
+    case SDL_QUIT:
+        requestClose(form);
         break;
-    }
     case SDL_WINDOWEVENT:
         switch (event.window.event) {
-        case SDL_WINDOWEVENT_CLOSE: {
-            std::int16_t cancel = 0;
-            std::int16_t unloadMode = 0;
-            form.Form_QueryUnload(cancel, unloadMode);
+        case SDL_WINDOWEVENT_CLOSE:
+            requestClose(form);
             break;
-        }
         case SDL_WINDOWEVENT_SIZE_CHANGED:
             repaintAll = true;
             form.Form_Resize();
