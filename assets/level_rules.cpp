@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "assets/level_rules.h"
 
 #include <algorithm>

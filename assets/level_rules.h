@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The rules an edited level picture must keep; checked when the program is built.
 

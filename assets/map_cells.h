@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The level grid: 64 x 64 cell codes addressed (x, y) = (column, row), x
 // varying fastest. Code 0 is open floor; any other code is a wall whose value

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "assets/map_decoding.h"
 
 #include "assets/map_cells.h"

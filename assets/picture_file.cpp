@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "assets/picture_file.h"
 
 #include <algorithm>

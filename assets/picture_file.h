@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // Reads a picture file for the build's check. The header is read and judged
 // first: a file that is not a BMP of the wanted size is refused in plain words

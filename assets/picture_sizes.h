@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #pragma once
 // The sizes of the pictures the program is built from. The level check, the
 // start-up check, the map decoder and the renderer all read them from here.

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # The check of a picture file's header, which level_check and the tests use.
 target_sources(quentavox_pictures PRIVATE ${CMAKE_SOURCE_DIR}/assets/picture_file.cpp)
 
