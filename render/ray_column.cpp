@@ -153,7 +153,6 @@ WallColumn castColumn(const GameState& state, std::int32_t rayOffset, float heig
         column.textureColumn = checked::toInt16(faceColumn(yLine.x) + textureFace, "textureColumn");
         column.hitX = yLine.x;
         column.hitY = yLine.y;
-        column.foundOnYLine = true;
     } else {
         distance = xLineDistance;
         column.wallCode = lastCodes.xLineCode;

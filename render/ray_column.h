@@ -5,6 +5,8 @@
 
 #include <cstdint>
 
+#include "assets/picture_sizes.h"
+
 struct GameState;
 
 // The cell code each of the two walks read last. Within a frame it carries
@@ -24,11 +26,13 @@ struct WallColumn {
     float wallDistance = 0;  // corrected for the ray's angle from the heading
     std::int32_t wallHeight = 0;
     std::int32_t wallTop = 0;
-    // Where the ray meets that face, and whether the walk over the lines
-    // y = k found it (otherwise the walk over the lines x = k did).
+    // Where the ray meets that face.
     double hitX = 0;
     double hitY = 0;
-    bool foundOnYLine = false;
+
+    // Whether the walk over the lines y = k found the face (otherwise the
+    // walk over the lines x = k did): only those faces take the darker half.
+    bool foundOnYLine() const { return textureColumn >= textureFace; }
 };
 
 // Degrees between the heading and the ray of `screenColumn` for a view

@@ -23,8 +23,8 @@ std::string offset(std::int32_t degrees) { return concat(degrees < 0 ? "-" : "+"
 // "y = 12": the grid line the face lies on, a whole number.
 std::string faceLine(const WallColumn& wall)
 {
-    const double line = wall.foundOnYLine ? wall.hitY : wall.hitX;
-    return concat(wall.foundOnYLine ? "y = " : "x = ", std::to_string(std::lround(line)));
+    const double line = wall.foundOnYLine() ? wall.hitY : wall.hitX;
+    return concat(wall.foundOnYLine() ? "y = " : "x = ", std::to_string(std::lround(line)));
 }
 
 // The distance along the ray runs from the player to the point where the

@@ -55,13 +55,13 @@ void drawCells(const Canvas& panel, const LevelMapping& to, const GameState& sta
     }
 }
 
-Rgb walkColour(const WallColumn& wall) { return wall.foundOnYLine ? palette::yLineWalk : palette::xLineWalk; }
+Rgb walkColour(const WallColumn& wall) { return wall.foundOnYLine() ? palette::yLineWalk : palette::xLineWalk; }
 
 // The stretch of grid line that the ray met: one cell's side.
 void drawFace(const Canvas& panel, const LevelMapping& to, const WallColumn& wall, std::int32_t dash)
 {
     const Rgb colour = walkColour(wall);
-    if (wall.foundOnYLine) {
+    if (wall.foundOnYLine()) {
         const double left = std::floor(wall.hitX);
         panel.line(to.x(left), to.y(wall.hitY), to.x(left + 1), to.y(wall.hitY), colour, 3, dash);
     } else {
