@@ -1,7 +1,7 @@
 # SPDX-License-Identifier: MIT
 # Quentavox: `make run` builds and opens the window, `make test` builds and
 # runs the whole suite. Each target installs the Debian packages it needs
-# first (tools/install-deps); the plain cmake commands are in the README.
+# first (scripts/install-deps); the plain cmake commands are in the README.
 
 # What the program needs, and what the tests, the benchmark and the Debian
 # package need on top of it.
@@ -56,7 +56,7 @@ bench: deps bench-deps
 docs: deps docs-deps
 	$(CONFIGURE)
 	cmake --build build -j $(JOBS) --target ray_diagram
-	tools/docs-pictures build/tools/ray_diagram/ray_diagram
+	scripts/docs-pictures build/tools/ray_diagram/ray_diagram
 
 # `make install PREFIX=/opt/quentavox`; `make uninstall` with the same PREFIX
 # removes the files again (directories stay). DESTDIR is honoured by both.
@@ -66,7 +66,7 @@ install: deps
 	cmake --install build --prefix $(PREFIX)
 
 uninstall:
-	tools/uninstall build/install_manifest.txt "$(PREFIX)" "$(DESTDIR)"
+	scripts/uninstall build/install_manifest.txt "$(PREFIX)" "$(DESTDIR)"
 
 # Leaves a .deb in build/.
 package: deps package-deps
@@ -77,25 +77,25 @@ package: deps package-deps
 # Ten minutes of random keys under Xvfb (`make soak SOAK_SECONDS=60` for less).
 SOAK_SECONDS ?= 600
 soak: program test-deps
-	tools/soak $(SOAK_SECONDS)
+	scripts/soak $(SOAK_SECONDS)
 
 clean:
 	rm -rf build build-sanitize build-windows
 
 deps:
-	@tools/install-deps $(PROGRAM_PACKAGES)
+	@scripts/install-deps $(PROGRAM_PACKAGES)
 
 test-deps:
-	@tools/install-deps $(TEST_PACKAGES)
+	@scripts/install-deps $(TEST_PACKAGES)
 
 bench-deps:
-	@tools/install-deps $(BENCH_PACKAGES)
+	@scripts/install-deps $(BENCH_PACKAGES)
 
 docs-deps:
-	@tools/install-deps $(DOCS_PACKAGES)
+	@scripts/install-deps $(DOCS_PACKAGES)
 
 package-deps:
-	@tools/install-deps $(PACKAGE_PACKAGES)
+	@scripts/install-deps $(PACKAGE_PACKAGES)
 
 # Windows: `make windows` cross-builds quentavox.exe with MinGW-w64 against
 # SDL2 and GoogleTest built here for Windows (once; they stay in
@@ -103,21 +103,21 @@ package-deps:
 # `make test-windows` runs its unit tests and end-to-end tests under Wine.
 WINDOWS_PACKAGES := cmake make g++-mingw-w64-x86-64-posix wine64 dpkg-dev googletest
 WINDOWS_DEPS := $(CURDIR)/build-windows/deps
-WINDOWS_CMAKE := --toolchain $(CURDIR)/tools/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release
+WINDOWS_CMAKE := --toolchain $(CURDIR)/cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release
 SDL2_WINDOWS := $(WINDOWS_DEPS)/lib/cmake/SDL2/SDL2Config.cmake
 GTEST_WINDOWS := $(WINDOWS_DEPS)/lib/cmake/GTest/GTestConfig.cmake
 
 windows: windows-deps $(SDL2_WINDOWS) $(GTEST_WINDOWS)
 	cmake -S . -B build-windows $(WINDOWS_CMAKE) -DCMAKE_PREFIX_PATH=$(WINDOWS_DEPS) \
 		-DQUENTAVOX_TESTS=ON -DQUENTAVOX_BENCH=OFF
-	tools/wine-session build-windows/wineprefix cmake --build build-windows -j $(JOBS)
+	scripts/wine-session build-windows/wineprefix cmake --build build-windows -j $(JOBS)
 
 windows-deps:
-	@tools/install-deps $(WINDOWS_PACKAGES)
+	@scripts/install-deps $(WINDOWS_PACKAGES)
 
 $(SDL2_WINDOWS): | windows-deps
 	rm -rf build-windows/sdl2-source build-windows/sdl2
-	tools/fetch-sdl2-source build-windows/sdl2-source
+	scripts/fetch-sdl2-source build-windows/sdl2-source
 	cmake -S build-windows/sdl2-source/libsdl2-*/ -B build-windows/sdl2 $(WINDOWS_CMAKE) \
 		-DCMAKE_INSTALL_PREFIX=$(WINDOWS_DEPS) -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF
 	cmake --build build-windows/sdl2 -j $(JOBS)
@@ -132,6 +132,6 @@ $(GTEST_WINDOWS): | windows-deps
 # The end-to-end tests compare the window with frames that the native build
 # renders, and use its small X clients.
 test-windows: windows build test-deps
-	tools/wine-session build-windows/wineprefix ctest --test-dir build-windows --output-on-failure -L unit
+	scripts/wine-session build-windows/wineprefix ctest --test-dir build-windows --output-on-failure -L unit
 	ctest --test-dir build-windows --output-on-failure -L e2e
 	@grep -h '^skipped under Wine' build-windows/Testing/Temporary/LastTest.log || true

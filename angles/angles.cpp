@@ -3,7 +3,7 @@
 
 #include <cmath>
 
-#include "core/checked.h"
+#include "base/checked.h"
 
 float Radians(float Angle)
 {

@@ -8,8 +8,9 @@
 #include "assets/map_cells.h"
 #include "assets/map_decoding.h"
 #include "assets/picture_sizes.h"
-#include "render/gdi.h"
-#include "render/surface.h"
+#include "base/concat.h"
+#include "gfx/gdi.h"
+#include "gfx/surface.h"
 
 namespace {
 
@@ -17,16 +18,6 @@ namespace {
 static_assert(std::all_of(levelColours.begin(), levelColours.end(),
                           [](const LevelColour& entry) { return entry.code <= highestWallCode; }),
               "every level colour needs a texture");
-
-// Messages are built by appending; chains of operator+ trip a false
-// -Wrestrict warning in g++ 12.
-template <class... Parts>
-std::string concat(const Parts&... parts)
-{
-    std::string text;
-    (text += ... += parts);
-    return text;
-}
 
 std::string pixel(std::int32_t x, std::int32_t y)
 {

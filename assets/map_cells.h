@@ -8,7 +8,7 @@
 #include <cstdint>
 
 #include "assets/picture_sizes.h"
-#include "core/checked.h"
+#include "base/checked.h"
 
 class MapCells {
 public:

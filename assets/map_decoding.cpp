@@ -2,8 +2,8 @@
 #include "assets/map_decoding.h"
 
 #include "assets/map_cells.h"
-#include "render/gdi.h"
-#include "render/surface.h"
+#include "gfx/gdi.h"
+#include "gfx/surface.h"
 
 void decodeMap(const Surface& picMap, MapCells& mapCells)
 {

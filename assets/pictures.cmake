@@ -1,7 +1,4 @@
 # SPDX-License-Identifier: MIT
-# The check of a picture file's header, which level_check and the tests use.
-target_sources(quentavox_pictures PRIVATE ${CMAKE_SOURCE_DIR}/assets/picture_file.cpp)
-
 # The pictures are checked and then compiled into the program, which reads no
 # file at run time. A picture that is broken or of the wrong size, or a level
 # that breaks the level's rules, stops the build here with a message naming
@@ -9,7 +6,7 @@ target_sources(quentavox_pictures PRIVATE ${CMAKE_SOURCE_DIR}/assets/picture_fil
 # In the order level_check takes them: the map, the backdrop, the textures.
 set(picture_names map.bmp backdrop.bmp texture1.bmp texture2.bmp texture3.bmp texture4.bmp texture5.bmp)
 list(TRANSFORM picture_names PREPEND assets/ OUTPUT_VARIABLE pictures)
-list(TRANSFORM pictures PREPEND ${CMAKE_SOURCE_DIR}/ OUTPUT_VARIABLE picture_files)
+list(TRANSFORM pictures PREPEND ${PROJECT_SOURCE_DIR}/ OUTPUT_VARIABLE picture_files)
 set(generated ${CMAKE_BINARY_DIR}/generated/embedded_pictures.cpp)
 add_custom_command(
   OUTPUT ${generated}
@@ -17,7 +14,7 @@ add_custom_command(
   COMMAND level_check ${pictures}
   COMMAND embed_pictures ${generated} ${pictures}
   DEPENDS ${picture_files} level_check embed_pictures
-  WORKING_DIRECTORY ${CMAKE_SOURCE_DIR}
+  WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
   COMMENT "Checking the level and embedding the pictures"
   VERBATIM
 )

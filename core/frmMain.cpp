@@ -3,8 +3,12 @@
 
 #include <string>
 
+#include "base/runtime_error.h"
+
 #include "assets/map_cells.h"
 #include "assets/map_decoding.h"
+#include "render/raycast.h"
+#include "sim/tick.h"
 
 namespace {
 
@@ -54,4 +58,14 @@ void frmMain::SetUpGame()
     state.playerX = static_cast<float>(startCell.x) + 0.5f;
     state.playerY = static_cast<float>(startCell.y) + 0.5f;
     decodeMap(picMap, state.mapCells);
+}
+
+void frmMain::Raycast(Surface& picture)
+{
+    drawView(state, picture, picClear, picTexture);
+}
+
+void frmMain::GameCode()
+{
+    runTick(state);
 }

@@ -3,26 +3,17 @@
 // The one window: it owns the game state and the drawing surfaces, and every
 // event of the program arrives at one of its handlers.
 //
-// Where each member lives:
-//   constructor, SetUpGame               core/frmMain.cpp
-//   Form_Load (the main loop),
-//   Form_QueryUnload                     core/main_loop.cpp
-//   Form_Resize                          render/form_resize.cpp
-//   Raycast                              render/raycast.cpp (one column: render/ray_column.cpp)
-//   GameCode                             input/game_code.cpp
-//   Form_KeyDown, Form_KeyUp,
-//   picRender_KeyDown, picRender_KeyUp   input/keyboard.cpp
-//   Radians, generateTrig, normaliseAngle,
-//   lSin, lCos, lTan                     angles/angles.cpp (free functions over the tables)
+// Its handlers are thin: each hands the state and the surfaces it needs to
+// the layer that does the work (sim/ for a tick, render/ for a frame).
 
 #include <array>
 #include <cstdint>
 
 #include "assets/embedded_pictures.h"
 #include "assets/picture_sizes.h"
-#include "core/game_state.h"
+#include "sim/game_state.h"
 #include "core/platform.h"
-#include "render/surface.h"
+#include "gfx/surface.h"
 
 // The picture files the window's holders are made from: the ones compiled
 // into the program, unless a test passes others.

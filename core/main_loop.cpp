@@ -4,7 +4,7 @@
 #include <charconv>
 #include <string_view>
 
-#include "core/checked.h"
+#include "base/checked.h"
 #include "core/frmMain.h"
 
 namespace {
@@ -49,7 +49,7 @@ void frmMain::Form_Load()
     std::int64_t lastTick = platform.GetTickCount();
 
     CaptionBuffer caption{};
-    while (state.quitRequested != True) {
+    while (state.quitRequested != trueFlag) {
         Raycast(picRender);
         frameCount = checked::add32(frameCount, 1, "frameCount");
         platform.DoEvents(*this);
@@ -81,6 +81,6 @@ void frmMain::Form_Load()
 
 void frmMain::Form_QueryUnload(std::int16_t&, std::int16_t&)
 {
-    state.quitRequested = True;
+    state.quitRequested = trueFlag;
     throw ProgramEnd{};
 }

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "render/presenter.h"
+#include "gfx/presenter.h"
 
 // The handlers the platform raises; frmMain implements them.
 class FormEvents {

@@ -6,8 +6,8 @@
 #include <string>
 
 #include "assets/picture_sizes.h"
-#include "core/checked.h"
-#include "core/game_state.h"
+#include "base/checked.h"
+#include "sim/game_state.h"
 
 namespace {
 
@@ -24,13 +24,14 @@ struct LineWalk {
     std::int16_t adjustY = 0;
 };
 
-// Closed at both ends: a crossing on line 0 or line 63 is still inside. A
+// Closed at both ends: a crossing on the first or the last line is still inside. A
 // crossing that is not a number (only from a player position that is not
 // finite) counts as outside; the distances are then not finite either and
 // fail the checked conversion to a 32-bit float.
 bool insideGrid(double x, double y)
 {
-    return x >= 0 && x <= 63 && y >= 0 && y <= 63;
+    constexpr double lastLine = MapCells::Size - 1;
+    return x >= 0 && x <= lastLine && y >= 0 && y <= lastLine;
 }
 
 // Crossings with the lines y = k. Exactly 90 and 270 count as running toward
@@ -129,7 +130,7 @@ std::int32_t columnRayOffset(std::int32_t screenColumn, std::int32_t width)
         throw RuntimeError("Division by zero: the view is " + std::to_string(width) +
                            " pixels wide");
     }
-    return static_cast<std::int32_t>(70 * std::int64_t{screenColumn} / width) - 35;
+    return static_cast<std::int32_t>(fieldOfView * std::int64_t{screenColumn} / width) - fieldOfView / 2;
 }
 
 WallColumn castColumn(const GameState& state, std::int32_t rayOffset, float height,

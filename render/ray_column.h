@@ -35,8 +35,11 @@ struct WallColumn {
     bool foundOnYLine() const { return textureColumn >= textureFace; }
 };
 
+// The view spans this many degrees, half of them either side of the heading.
+inline constexpr std::int32_t fieldOfView = 70;
+
 // Degrees between the heading and the ray of `screenColumn` for a view
-// `width` pixels wide: floor(70 x screenColumn / width) - 35.
+// `width` pixels wide: floor(fieldOfView x screenColumn / width) - fieldOfView / 2.
 std::int32_t columnRayOffset(std::int32_t screenColumn, std::int32_t width);
 
 // Casts the ray at `rayOffset` degrees from the player's heading through the

@@ -1,29 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include <array>
+#include "render/raycast.h"
+
 #include <string>
 
-#include "assets/picture_sizes.h"
-#include "core/checked.h"
-#include "core/frmMain.h"
-#include "render/gdi.h"
-#include "render/ray_column.h"
+#include "base/checked.h"
+#include "gfx/gdi.h"
+#include "sim/game_state.h"
 
 namespace {
-
-// Neighbouring screen columns with the same whole-degree offset cast the same
-// ray through the same cells and leave the same last codes behind, so they
-// draw the same wall: the ray is cast once for the run of them, and the run
-// is drawn by one copy several columns wide from the one texture column. The
-// copy then writes along rows, where column after column down a wide image
-// is several times slower.
-struct ColumnRun {
-    std::int32_t first = 0;
-    std::int32_t end = 0;  // one past the last column
-    WallColumn wall;
-};
-
-// One run per whole-degree offset at most, -35 to 35.
-constexpr std::size_t mostRuns = 71;
 
 bool coversEveryRow(const WallColumn& wall, std::int32_t height)
 {
@@ -51,43 +35,57 @@ void drawBackdrop(const DeviceContext& frame, const DeviceContext& backdrop, std
 
 }  // namespace
 
-void frmMain::Raycast(Surface& picture)
+void ColumnRuns::push(const ColumnRun& run)
+{
+    runs[checked::index(count, capacity, "column run")] = run;
+    ++count;
+}
+
+ColumnRuns castColumnRuns(const GameState& state, std::int32_t width, float height)
+{
+    // One column more than the view is wide: the last looks along the right
+    // edge of the field of view and the copy clips it away. The last codes
+    // of both walks carry over from ray to ray.
+    ColumnRuns runs;
+    LastWallCodes lastCodes;
+    for (std::int32_t first = 0, end = 0; first <= width; first = end) {
+        const std::int32_t rayOffset = columnRayOffset(first, width);
+        for (end = first + 1; end <= width && columnRayOffset(end, width) == rayOffset;) ++end;
+        runs.push({first, end, rayOffset, castColumn(state, rayOffset, height, lastCodes)});
+    }
+    return runs;
+}
+
+void drawView(const GameState& state, Surface& picture, const Surface& picClear,
+              const std::array<Surface, textureSlots>& picTexture)
 {
     const DeviceContext dc = picture.hDC();
     const float W = picture.ScaleWidth();
     const float H = picture.ScaleHeight();
     const std::int32_t width = checked::toInt32(W, "W");
     const std::int32_t height = checked::toInt32(H, "H");
-
-    // One column more than the view is wide: the last looks along the right
-    // edge of the field of view and the copy clips it away.
-    std::array<ColumnRun, mostRuns> runs;
-    std::size_t runCount = 0;
-    LastWallCodes lastCodes;
-    for (std::int32_t first = 0, end = 0; first <= width; first = end) {
-        const std::int32_t rayOffset = columnRayOffset(first, width);
-        for (end = first + 1; end <= width && columnRayOffset(end, width) == rayOffset;) ++end;
-        runs[checked::index(runCount++, mostRuns, "column run")] = {first, end,
-                                                                   castColumn(state, rayOffset, H, lastCodes)};
-    }
+    // Every ray is cast before anything is drawn, so a frame that fails
+    // draws nothing.
+    const ColumnRuns runs = castColumnRuns(state, width, H);
 
     // The backdrop first, but not behind walls that cover every row, where
     // none of it would show: each stretch of columns between them gets it.
     const DeviceContext backdrop = picClear.hDC();
     std::int32_t stretch = 0;
-    for (std::size_t i = 0; i < runCount; ++i) {
-        if (!coversEveryRow(runs[i].wall, height)) continue;
-        drawBackdrop(dc, backdrop, width, height, stretch, runs[i].first);
-        stretch = runs[i].end;
+    for (const ColumnRun& run : runs) {
+        if (!coversEveryRow(run.wall, height)) continue;
+        drawBackdrop(dc, backdrop, width, height, stretch, run.firstColumn);
+        stretch = run.endColumn;
     }
     drawBackdrop(dc, backdrop, width, height, stretch, width);
 
-    // Then the walls over it.
-    for (std::size_t i = 0; i < runCount; ++i) {
-        const WallColumn& wall = runs[i].wall;
-        const Surface& texture =
-            picTexture[checked::index(wall.wallCode, picTexture.size(), "picTexture index")];
-        if (StretchBlt(dc, runs[i].first, wall.wallTop, runs[i].end - runs[i].first, wall.wallHeight,
+    // Then the walls over it, each run by one copy several columns wide from
+    // its one texture column: the copy then writes along rows, where column
+    // after column down a wide image is several times slower.
+    for (const ColumnRun& run : runs) {
+        const WallColumn& wall = run.wall;
+        const Surface& texture = picTexture[checked::index(wall.wallCode, picTexture.size(), "picTexture index")];
+        if (StretchBlt(dc, run.firstColumn, wall.wallTop, run.endColumn - run.firstColumn, wall.wallHeight,
                        texture.hDC(), wall.textureColumn, 0, 1, texturePictureSize.height, SRCCOPY) == 0) {
             copyFailed("picTexture(" + std::to_string(wall.wallCode) + ")");
         }

@@ -3,7 +3,7 @@
 
 #include <gtest/gtest.h>
 
-#include "core/checked.h"
+#include "base/checked.h"
 
 namespace {
 

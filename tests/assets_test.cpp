@@ -9,7 +9,7 @@
 
 #include "assets/map_cells.h"
 #include "assets/map_decoding.h"
-#include "render/gdi.h"
+#include "gfx/gdi.h"
 #include "tests/fake_platform.h"
 #include "tests/fixture_pictures.h"
 #include "tests/runtime_error.h"

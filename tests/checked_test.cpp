@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "core/checked.h"
+#include "base/checked.h"
 
 #include <gtest/gtest.h>
 

@@ -12,7 +12,7 @@
 
 #include "core/platform.h"
 #include "core/stored_window.h"
-#include "render/surface.h"
+#include "gfx/surface.h"
 
 class FakePlatform final : public Platform {
 public:

@@ -24,7 +24,7 @@ struct Walker : StartedForm {
 
     void hold(const std::vector<int>& codes)
     {
-        for (const int code : codes) state.keyState[static_cast<std::size_t>(code)] = True;
+        for (const int code : codes) state.keyState[static_cast<std::size_t>(code)] = trueFlag;
     }
     void ticks(int count)
     {
@@ -132,7 +132,7 @@ TEST(GameCode, ALongRandomWalkNeverStopsInsideAWall)
     std::mt19937 random(1);
     const int keys[] = {leftArrow, upArrow, rightArrow, downArrow, comma, fullStop};
     for (int tick = 0; tick < walkTicks;) {
-        walker.state.keyState.fill(False);
+        walker.state.keyState.fill(falseFlag);
         for (const int key : keys) {
             if (random() % (key == upArrow ? 4 : 3) != 0) walker.hold({key});
         }

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "render/gdi.h"
+#include "gfx/gdi.h"
 
 #include <gtest/gtest.h>
 
 #include <random>
 
-#include "render/surface.h"
+#include "gfx/surface.h"
 #include "tests/pixels.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include "core/sdl_keys.h"
+#include "platform/sdl_keys.h"
 #include "input/key_codes.h"
 
 namespace {

@@ -21,7 +21,7 @@ struct ScriptedRun {
     void toTheEnd()
     {
         EXPECT_THROW(form.Form_Load(), ProgramEnd);
-        EXPECT_EQ(form.state.quitRequested, True);
+        EXPECT_EQ(form.state.quitRequested, trueFlag);
     }
 
     std::int64_t ticks() const { return form.state.ticksRun; }

@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "render/device_context.h"
+#include "gfx/device_context.h"
 
 inline std::uint32_t& pixel(const DeviceContext& dc, std::int64_t x, std::int64_t y)
 {

@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "core/checked.h"
+#include "base/checked.h"
 
 template <class Call>
 std::string runtimeErrorOf(Call call)

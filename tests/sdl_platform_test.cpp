@@ -9,7 +9,7 @@
 #include <string_view>
 #include <vector>
 
-#include "core/sdl_platform.h"
+#include "platform/sdl_platform.h"
 #include "input/key_codes.h"
 
 namespace {

@@ -15,8 +15,8 @@
 #include "assets/level_rules.h"
 #include "assets/picture_file.h"
 #include "assets/picture_sizes.h"
-#include "core/checked.h"
-#include "render/surface.h"
+#include "base/checked.h"
+#include "gfx/surface.h"
 
 namespace {
 

@@ -2,9 +2,9 @@
 # SPDX-License-Identifier: MIT
 # The window carries the icon compiled into the program, as the _NET_WM_ICON
 # property that task bars read: 64 x 64 pixels, exactly those of
-# tools/desktop/window_icon.bmp (colours, transparency, rows in order).
+# packaging/desktop/window_icon.bmp (colours, transparency, rows in order).
 source "$(dirname "$0")/lib.sh"
-ICON_BMP="$(dirname "$0")/../../tools/desktop/window_icon.bmp"
+ICON_BMP="$(dirname "$0")/../../packaging/desktop/window_icon.bmp"
 
 start_window
 

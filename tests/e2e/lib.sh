@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: MIT
-# Shared by the end-to-end tests and tools/soak: a private X server, the
+# Shared by the end-to-end tests and scripts/soak: a private X server, the
 # program running in it, screenshots, and waiting for conditions.
 #
 # The caller sets QUENTAVOX (the program); the tests also set RENDER_REFERENCE,

@@ -61,8 +61,8 @@ int main(int argc, char** argv)
     const DeviceContext box{whole.pixels + top * whole.pitch + left, view.width, view.height, whole.pitch};
 
     const auto holdOnly = [&](int key) {
-        form.state.keyState.fill(False);
-        form.state.keyState[static_cast<std::size_t>(key)] = True;
+        form.state.keyState.fill(falseFlag);
+        form.state.keyState[static_cast<std::size_t>(key)] = trueFlag;
     };
     const Hold scanned = holds.empty() ? Hold{} : holds.back();
     for (std::size_t i = 0; i + 1 < holds.size(); ++i) {

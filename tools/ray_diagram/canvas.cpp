@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/checked.h"
+#include "base/checked.h"
 #include "tools/ray_diagram/bitmap_font.h"
 
 namespace {

@@ -7,8 +7,8 @@
 #include <cstdint>
 #include <string_view>
 
-#include "render/device_context.h"
-#include "tools/ray_diagram/colour.h"
+#include "gfx/device_context.h"
+#include "gfx/rgb.h"
 
 class Canvas {
 public:

@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <string>
 
-#include "core/checked.h"
+#include "base/checked.h"
 #include "tools/ray_diagram/canvas.h"
 #include "tools/ray_diagram/text.h"
 #include "tools/ray_diagram/frame_panel.h"
@@ -42,7 +42,7 @@ RaysView raysView(const Scene& scene, const Options& options, std::int32_t width
             throw InputError(concat("column ", std::to_string(column), " is not on the screen (0 to ",
                                     std::to_string(width - 1), ")"));
         }
-        const auto ray = std::find_if(view.rays.begin(), view.rays.end(), [column](const Ray& r) {
+        const auto ray = std::find_if(view.rays.begin(), view.rays.end(), [column](const ColumnRun& r) {
             return r.firstColumn <= column && column < r.endColumn;
         });
         view.marks.push_back({column, palette::marks[view.marks.size()], *ray});

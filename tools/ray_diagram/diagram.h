@@ -3,7 +3,7 @@
 // The whole picture: the level from above with the rays on the left, the
 // frame on the right, the legend below.
 
-#include "render/surface.h"
+#include "gfx/surface.h"
 #include "tools/ray_diagram/options.h"
 #include "tools/ray_diagram/scene.h"
 

@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "core/frmMain.h"
-#include "render/gdi.h"
+#include "gfx/gdi.h"
 #include "tools/ray_diagram/palette.h"
 
 namespace {

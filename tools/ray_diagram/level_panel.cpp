@@ -4,7 +4,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "core/checked.h"
+#include "base/checked.h"
 #include "tools/ray_diagram/palette.h"
 
 namespace {
@@ -80,19 +80,19 @@ void drawLevel(const Canvas& panel, const Scene& scene, const RaysView& view, st
 
     const double playerX = to.x(state.playerX);
     const double playerY = to.y(state.playerY);
-    const auto ray = [&](const Ray& r, Rgb colour, std::int32_t thickness, std::int32_t dash) {
+    const auto ray = [&](const ColumnRun& r, Rgb colour, std::int32_t thickness, std::int32_t dash) {
         panel.line(playerX, playerY, to.x(r.wall.hitX), to.y(r.wall.hitY), colour, thickness, dash);
     };
     // Every ray of the frame a little dimmer than the faces they hit, which
     // go over them; the ray of the clipped column and its face dashed, since
     // they are cast but never seen.
-    for (const Ray& r : view.rays) {
+    for (const ColumnRun& r : view.rays) {
         if (!view.clippedAway(r)) ray(r, walkColour(r.wall).shade(palette::rayShade), 1, 0);
     }
-    for (const Ray& r : view.rays) {
+    for (const ColumnRun& r : view.rays) {
         if (!view.clippedAway(r)) drawFace(panel, to, r.wall, 0);
     }
-    for (const Ray& r : view.rays) {
+    for (const ColumnRun& r : view.rays) {
         if (view.clippedAway(r)) {
             ray(r, walkColour(r.wall), 2, 4);
             drawFace(panel, to, r.wall, 3);

@@ -5,7 +5,7 @@
 
 #include <array>
 
-#include "tools/ray_diagram/colour.h"
+#include "gfx/rgb.h"
 
 namespace palette {
 

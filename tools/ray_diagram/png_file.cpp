@@ -4,7 +4,7 @@
 #include <SDL.h>
 #include <SDL_image.h>
 
-#include "render/surface.h"
+#include "gfx/surface.h"
 #include "tools/ray_diagram/text.h"
 #include "tools/ray_diagram/input_error.h"
 

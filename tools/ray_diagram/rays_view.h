@@ -6,20 +6,20 @@
 #include <cstdint>
 #include <vector>
 
-#include "tools/ray_diagram/colour.h"
+#include "gfx/rgb.h"
 #include "tools/ray_diagram/scene.h"
 
 struct MarkedColumn {
     std::int32_t column = 0;
     Rgb colour;
-    Ray ray;  // the one that draws the column
+    ColumnRun ray;  // the one that draws the column
 };
 
 struct RaysView {
-    std::vector<Ray> rays;
+    std::vector<ColumnRun> rays;
     std::vector<MarkedColumn> marks;
     std::int32_t width = 0;  // of the frame, in screen columns
 
     // The ray of the one column past the right edge, which is clipped away.
-    bool clippedAway(const Ray& ray) const { return ray.firstColumn >= width; }
+    bool clippedAway(const ColumnRun& ray) const { return ray.firstColumn >= width; }
 };

@@ -6,7 +6,7 @@
 
 #include "assets/level_rules.h"
 #include "assets/picture_file.h"
-#include "core/checked.h"
+#include "base/checked.h"
 #include "tools/ray_diagram/text.h"
 #include "tools/ray_diagram/input_error.h"
 
@@ -88,21 +88,11 @@ void Scene::place(double x, double y, std::int32_t heading)
     form.state.playerAngle = static_cast<float>(wholeHeading);
 }
 
-std::vector<Ray> Scene::castRays() const
+std::vector<ColumnRun> Scene::castRays() const
 {
-    // As the frame is drawn: column by column, one more than the view is
-    // wide, one ray for each run of columns at the same whole degree, and
-    // the last codes of both walks carried from ray to ray.
-    const float height = form.picRender.ScaleHeight();
-    const std::int32_t width = checked::toInt32(form.picRender.ScaleWidth(), "width");
-    std::vector<Ray> rays;
-    LastWallCodes lastCodes;
-    for (std::int32_t first = 0, end = 0; first <= width; first = end) {
-        const std::int32_t rayOffset = columnRayOffset(first, width);
-        for (end = first + 1; end <= width && columnRayOffset(end, width) == rayOffset;) ++end;
-        rays.push_back({first, end, rayOffset, castColumn(form.state, rayOffset, height, lastCodes)});
-    }
-    return rays;
+    const ColumnRuns runs = castColumnRuns(
+        form.state, checked::toInt32(form.picRender.ScaleWidth(), "width"), form.picRender.ScaleHeight());
+    return {runs.begin(), runs.end()};
 }
 
 std::array<Rgb, textureSlots> Scene::wallColours() const

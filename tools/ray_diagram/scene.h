@@ -13,8 +13,8 @@
 #include "assets/picture_sizes.h"
 #include "core/frmMain.h"
 #include "core/stored_window.h"
-#include "render/ray_column.h"
-#include "tools/ray_diagram/colour.h"
+#include "render/raycast.h"
+#include "gfx/rgb.h"
 
 // A window that is never shown: the frames stay in their surfaces.
 class NoWindow final : public Platform {
@@ -27,14 +27,6 @@ public:
     ClientSize ClientArea() const override { return {storedClientWidth, storedClientHeight}; }
     void Present(const Surface&) override {}
     void ReportError(std::string_view) override {}
-};
-
-// One ray of the frame and the screen columns that share it.
-struct Ray {
-    std::int32_t firstColumn = 0;
-    std::int32_t endColumn = 0;  // one past the last
-    std::int32_t rayOffset = 0;
-    WallColumn wall;
 };
 
 // The picture files read from disk, kept while the window is made from them.
@@ -55,9 +47,9 @@ public:
     // Throws InputError for a spot outside the grid or inside a wall.
     void place(double x, double y, std::int32_t heading);
 
-    // The rays of one frame in the order the renderer casts them, the one
-    // that only the clipped column past the right edge uses last.
-    std::vector<Ray> castRays() const;
+    // The rays of one frame, cast by the renderer's own code: in its order,
+    // the one that only the clipped column past the right edge uses last.
+    std::vector<ColumnRun> castRays() const;
 
     // Each wall code's texture face averaged to one colour; 0 is floor.
     std::array<Rgb, textureSlots> wallColours() const;

@@ -5,15 +5,8 @@
 #include <cstdio>
 #include <string>
 
-// By appending: chains of operator+ on strings trip a false -Wrestrict
-// warning in g++ 12.
-template <class... Parts>
-std::string concat(const Parts&... parts)
-{
-    std::string text;
-    (text += ... += parts);
-    return text;
-}
+#include "base/concat.h"
+
 
 // One number as a printf format has it, "%g" or "%.2f".
 inline std::string printed(const char* format, double value)

@@ -3,11 +3,11 @@
 
 #include <SDL_rect.h>
 
-#include "core/checked.h"
+#include "base/checked.h"
 #include "core/frmMain.h"
 #include "core/stored_window.h"
-#include "core/window_face.h"
-#include "render/gdi.h"
+#include "gfx/window_face.h"
+#include "gfx/gdi.h"
 
 namespace {
 

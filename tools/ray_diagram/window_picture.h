@@ -3,7 +3,7 @@
 // The program's window as it looks at its stored size, at twice that size:
 // the picture at the top of the README.
 
-#include "render/surface.h"
+#include "gfx/surface.h"
 
 class frmMain;
 
