@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <string_view>
 
+#include "core/stored_window.h"
 #include "gfx/presenter.h"
 
 // The handlers the platform raises; frmMain implements them.
@@ -37,7 +38,8 @@ public:
     virtual void DoEvents(FormEvents& form) = 0;
     // Milliseconds since the system started.
     virtual std::int64_t GetTickCount() = 0;
-    virtual std::string_view AppTitle() const = 0;
+    // The same on every platform: the caption the window is created with.
+    std::string_view AppTitle() const { return appTitle; }
     virtual void SetCaption(std::string_view caption) = 0;
     virtual ClientSize ClientArea() const = 0;
     // Shows a run-time error to the user in a dialog and returns when it is

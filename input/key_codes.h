@@ -36,7 +36,4 @@ inline constexpr Code semicolon = 186, plus = 187, comma = 188, minus = 189, ful
 inline constexpr Code leftBracket = 219, backslash = 220, rightBracket = 221, apostrophe = 222;
 inline constexpr Code angleBracket = 226;  // the extra key left of Z on European keyboards
 
-// The shift state of a key event is a mask of these.
-inline constexpr std::int16_t shiftDown = 1, controlDown = 2, altDown = 4;
-
 }  // namespace vk

@@ -116,10 +116,3 @@ std::optional<std::int16_t> virtualKeyCode(const SDL_Keysym& pressed)
     if (code == 0) return std::nullopt;
     return code;
 }
-
-std::int16_t shiftMask(std::uint16_t modifiers)
-{
-    return static_cast<std::int16_t>(((modifiers & KMOD_SHIFT) ? vk::shiftDown : 0) |
-                                     ((modifiers & KMOD_CTRL) ? vk::controlDown : 0) |
-                                     ((modifiers & KMOD_ALT) ? vk::altDown : 0));
-}

@@ -10,5 +10,3 @@
 // The virtual-key code of a key, or nothing for a key that has none.
 std::optional<std::int16_t> virtualKeyCode(const SDL_Keysym& pressed);
 
-// The shift state of a key event: a mask of vk::shiftDown, controlDown and altDown.
-std::int16_t shiftMask(std::uint16_t modifiers);

@@ -108,7 +108,8 @@ void SdlPlatform::deliver(const SDL_Event& event, FormEvents& form)
     case SDL_KEYUP:
         if (const auto code = virtualKeyCode(event.key.keysym)) {
             std::int16_t keyCode = *code;
-            std::int16_t shift = shiftMask(event.key.keysym.mod);
+            // The handlers ignore the shift state, so none is worked out.
+            std::int16_t shift = 0;
             const bool down = event.type == SDL_KEYDOWN;
             held[checked::index(keyCode, held.size(), "key code")] = down;
             if (down) {

@@ -22,7 +22,6 @@ public:
     void Show(FormEvents& form) override;
     void DoEvents(FormEvents& form) override;
     std::int64_t GetTickCount() override;
-    std::string_view AppTitle() const override { return appTitle; }
     void SetCaption(std::string_view caption) override;
     ClientSize ClientArea() const override;
     void Present(const Surface& picture) override;

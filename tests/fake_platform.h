@@ -63,7 +63,6 @@ public:
         return reading;
     }
 
-    std::string_view AppTitle() const override { return appTitle; }
     void SetCaption(std::string_view caption) override { captions.emplace_back(caption); }
     ClientSize ClientArea() const override { return client; }
     void Present(const Surface&) override { presentedAt.push_back(now); }
