@@ -12,8 +12,8 @@ add_custom_command(
   OUTPUT ${generated}
   # Run from the source folder, so the messages name assets/map.bmp.
   COMMAND level_check ${pictures}
-  COMMAND embed_pictures ${generated} ${pictures}
-  DEPENDS ${picture_files} level_check embed_pictures
+  COMMAND embed_pictures ${generated} assets/embedded_pictures.h pictures ${pictures}
+  DEPENDS ${picture_files} ${PROJECT_SOURCE_DIR}/assets/embedded_pictures.h level_check embed_pictures
   WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
   COMMENT "Checking the level and embedding the pictures"
   VERBATIM

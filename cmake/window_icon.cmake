@@ -5,8 +5,8 @@ set(window_icon_bmp packaging/desktop/window_icon.bmp)
 set(window_icon_cpp ${CMAKE_BINARY_DIR}/generated/window_icon.cpp)
 add_custom_command(
   OUTPUT ${window_icon_cpp}
-  COMMAND embed_pictures ${window_icon_cpp} ${window_icon_bmp}
-  DEPENDS ${PROJECT_SOURCE_DIR}/${window_icon_bmp} embed_pictures
+  COMMAND embed_pictures ${window_icon_cpp} platform/window_icon.h window_icon ${window_icon_bmp}
+  DEPENDS ${PROJECT_SOURCE_DIR}/${window_icon_bmp} ${PROJECT_SOURCE_DIR}/platform/window_icon.h embed_pictures
   WORKING_DIRECTORY ${PROJECT_SOURCE_DIR}
   COMMENT "Embedding the window icon"
   VERBATIM

@@ -18,12 +18,10 @@
 // The picture files the window's holders are made from: the ones compiled
 // into the program, unless a test passes others.
 struct FormPictures {
-    embedded::Picture map = embedded::map;
-    embedded::Picture backdrop = embedded::backdrop;
+    embedded::Picture map = embedded::map();
+    embedded::Picture backdrop = embedded::backdrop();
     // For the wall codes 1 and up, in order.
-    std::array<embedded::Picture, textureSlots - 1> textures{embedded::texture1, embedded::texture2,
-                                                             embedded::texture3, embedded::texture4,
-                                                             embedded::texture5};
+    std::array<embedded::Picture, textureSlots - 1> textures = embedded::textures();
 };
 
 class frmMain final : public FormEvents {

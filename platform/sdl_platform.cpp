@@ -39,7 +39,7 @@ SdlPlatform::SdlPlatform()
         throw RuntimeError("cannot create the window: " + error);
     }
     // Task bars show the icon compiled into the program.
-    const std::span<const unsigned char> icon = embedded::window_icon.file;
+    const std::span<const unsigned char> icon = embedded::window_icon[0].file;
     SDL_Surface* iconImage =
         SDL_LoadBMP_RW(SDL_RWFromConstMem(icon.data(), checked::toInt32(double(icon.size()), "icon size")), 1);
     if (!iconImage) failWithSdlError("cannot load the window icon");

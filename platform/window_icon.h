@@ -3,10 +3,12 @@
 // The program's icon, compiled in like the pictures, for the window to show
 // in task bars.
 
+#include <array>
+
 #include "assets/embedded_pictures.h"
 
 namespace embedded {
 
-extern const Picture window_icon;
+extern const std::array<Picture, 1> window_icon;
 
 }  // namespace embedded

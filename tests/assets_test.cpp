@@ -7,8 +7,10 @@
 #include <cstdint>
 #include <string>
 
+#include "assets/embedded_pictures.h"
 #include "assets/map_cells.h"
 #include "assets/map_decoding.h"
+#include "assets/picture_names.h"
 #include "gfx/gdi.h"
 #include "tests/fake_platform.h"
 #include "tests/fixture_pictures.h"
@@ -86,3 +88,15 @@ TEST(Pictures, StartUpRefusesAPictureOfTheWrongSizeNamingIt)
 }
 
 }  // namespace
+
+// The build lists the picture files for embedding; the tools and the tests
+// name them through picture_names.h. Both must mean the same files.
+TEST(Pictures, TheProgramEmbedsThePicturesTheToolsName)
+{
+    EXPECT_EQ(embedded::map().name, "assets/" + std::string(mapFileName));
+    EXPECT_EQ(embedded::backdrop().name, "assets/" + std::string(backdropFileName));
+    const auto textures = embedded::textures();
+    for (std::size_t i = 0; i < textures.size(); ++i) {
+        EXPECT_EQ(textures[i].name, "assets/" + textureFileName(i + 1));
+    }
+}

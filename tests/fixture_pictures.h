@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "assets/picture_names.h"
 #include "core/frmMain.h"
 
 inline std::string fixturePath(const std::string& name)
@@ -45,8 +46,7 @@ inline Surface loadFixture(const std::string& name)
 
 inline FormPictures fixturePictures()
 {
-    return {fixture("map.bmp"),
-            fixture("backdrop.bmp"),
-            {fixture("texture1.bmp"), fixture("texture2.bmp"), fixture("texture3.bmp"), fixture("texture4.bmp"),
-             fixture("texture5.bmp")}};
+    FormPictures pictures{fixture(std::string(mapFileName)), fixture(std::string(backdropFileName)), {}};
+    for (std::size_t i = 0; i < pictures.textures.size(); ++i) pictures.textures[i] = fixture(textureFileName(i + 1));
+    return pictures;
 }

@@ -19,6 +19,8 @@
 #include <string_view>
 #include <vector>
 
+#include "assets/picture_names.h"
+
 namespace {
 
 // ---------------------------------------------------------------- pictures
@@ -626,13 +628,13 @@ int main(int argc, char** argv)
         std::cerr << folder.string() << ": cannot make the folder: " << error.message() << '\n';
         return 1;
     }
-    const std::vector<std::pair<const char*, Image>> pictures{
-        {"texture1.bmp", texture(mossyStone())},
-        {"texture2.bmp", texture(rubbleWall())},
-        {"texture3.bmp", texture(bannerWall())},
-        {"texture4.bmp", texture(doorWall())},
-        {"texture5.bmp", texture(pictureWall())},
-        {"backdrop.bmp", backdrop()},
+    const std::vector<std::pair<std::string, Image>> pictures{
+        {textureFileName(1), texture(mossyStone())},
+        {textureFileName(2), texture(rubbleWall())},
+        {textureFileName(3), texture(bannerWall())},
+        {textureFileName(4), texture(doorWall())},
+        {textureFileName(5), texture(pictureWall())},
+        {std::string(backdropFileName), backdrop()},
     };
     for (const auto& [name, image] : pictures) {
         if (!writeBmp(folder / name, image)) {

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "assets/level_rules.h"
+#include "assets/picture_names.h"
 #include "assets/picture_file.h"
 #include "base/checked.h"
 #include "tools/ray_diagram/text.h"
@@ -27,10 +28,10 @@ PictureFiles readFiles(const std::string& level, const std::optional<std::string
     files.level = read(level, mapPictureSize, true);
     if (pictures) {
         const std::filesystem::path folder(*pictures);
-        files.names.push_back((folder / "backdrop.bmp").string());
+        files.names.push_back((folder / backdropFileName).string());
         files.backdrop = read(files.names.back(), backdropPictureSize, false);
         for (std::size_t i = 0; i < files.textures.size(); ++i) {
-            files.names.push_back((folder / concat("texture", std::to_string(i + 1), ".bmp")).string());
+            files.names.push_back((folder / textureFileName(i + 1)).string());
             files.textures[i] = read(files.names.back(), texturePictureSize, false);
         }
     }
