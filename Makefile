@@ -59,14 +59,16 @@ docs: deps docs-deps
 	tools/docs-pictures build/tools/ray_diagram/ray_diagram
 
 # `make install PREFIX=/opt/quentavox`; `make uninstall` with the same PREFIX
-# removes the files again (directories stay). DESTDIR is honoured by both.
+# removes the files again, and the folders the installation created once they
+# are empty, as listed in PREFIX/share/quentavox/installed-files: it needs no
+# build. DESTDIR is honoured by both.
 install: deps
 	$(CONFIGURE)
 	cmake --build build -j $(JOBS) --target $(INSTALLED_TARGETS)
 	cmake --install build --prefix $(PREFIX)
 
 uninstall:
-	tools/uninstall build/install_manifest.txt "$(PREFIX)" "$(DESTDIR)"
+	tools/uninstall "$(PREFIX)" "$(DESTDIR)"
 
 # Leaves a .deb in build/.
 package: deps package-deps
