@@ -87,8 +87,10 @@ endif()
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 set(CPACK_GENERATOR DEB)
-# Every component but the list of installed files: the one of the rules that
-# name none.
+# One package of every component but the list of installed files: the
+# component of the rules that name none.
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
 if(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME)
   set(CPACK_COMPONENTS_ALL ${CMAKE_INSTALL_DEFAULT_COMPONENT_NAME})
 else()
