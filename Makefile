@@ -7,7 +7,7 @@
 # package need on top of it.
 PROGRAM_PACKAGES := cmake make g++ pkg-config libsdl2-dev
 TEST_PACKAGES := libgtest-dev libgmock-dev libx11-dev xvfb xdotool x11-utils imagemagick \
-	desktop-file-utils appstream man-db xfonts-base
+	desktop-file-utils appstream man-db xfonts-base clang-16
 BENCH_PACKAGES := libbenchmark-dev
 # The tool that draws the pictures in docs/ writes PNG files.
 DOCS_PACKAGES := libsdl2-image-dev
@@ -15,7 +15,10 @@ PACKAGE_PACKAGES := dpkg-dev file
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
-CONFIGURE := cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
+# Warnings stop the build only in `make test`, where the compilers are the
+# ones we test with; elsewhere a newer compiler's new warning must not stop a
+# user's build. Switching between the two rebuilds what was built.
+CONFIGURE := cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DQUENTAVOX_WERROR=OFF
 # What `make install` and `make package` install: the program and its
 # compressed manual page and changelog.
 INSTALLED_TARGETS := quentavox quentavox_docs
@@ -32,19 +35,27 @@ program: deps
 	$(CONFIGURE)
 	cmake --build build -j $(JOBS) --target quentavox
 
-# Everything: the program, the tests, the benchmark and the tools.
+# Everything: the program, the tests, the benchmark and the tools, with
+# warnings as errors.
 build: deps test-deps bench-deps docs-deps
-	$(CONFIGURE) -DQUENTAVOX_TESTS=ON -DQUENTAVOX_BENCH=ON
+	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DQUENTAVOX_WERROR=ON \
+		-DQUENTAVOX_TESTS=ON -DQUENTAVOX_BENCH=ON
 	cmake --build build -j $(JOBS)
 
 # The whole suite runs twice: in the release build and under AddressSanitizer
 # and UBSan, where the end-to-end tests start and close the real program too.
+# Debian's clang builds the program, the tools and the tests too, without a
+# warning, and runs the unit tests.
 test: build
 	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUENTAVOX_SANITIZE=ON \
-		-DQUENTAVOX_TESTS=ON -DQUENTAVOX_BENCH=OFF
+		-DQUENTAVOX_WERROR=ON -DQUENTAVOX_TESTS=ON -DQUENTAVOX_BENCH=OFF
 	cmake --build build-sanitize -j $(JOBS)
+	cmake -S . -B build-clang -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=clang++-16 \
+		-DQUENTAVOX_WERROR=ON -DQUENTAVOX_TESTS=ON -DQUENTAVOX_BENCH=OFF
+	cmake --build build-clang -j $(JOBS)
 	ctest --test-dir build --output-on-failure
 	ctest --test-dir build-sanitize --output-on-failure -LE package
+	ctest --test-dir build-clang --output-on-failure -L unit
 
 bench: deps bench-deps
 	$(CONFIGURE) -DQUENTAVOX_BENCH=ON
@@ -59,14 +70,16 @@ docs: deps docs-deps
 	scripts/docs-pictures build/tools/ray_diagram/ray_diagram
 
 # `make install PREFIX=/opt/quentavox`; `make uninstall` with the same PREFIX
-# removes the files again (directories stay). DESTDIR is honoured by both.
+# removes the files again, and the folders the installation created once they
+# are empty, as listed in PREFIX/share/quentavox/installed-files: it needs no
+# build. DESTDIR is honoured by both.
 install: deps
 	$(CONFIGURE)
 	cmake --build build -j $(JOBS) --target $(INSTALLED_TARGETS)
 	cmake --install build --prefix $(PREFIX)
 
 uninstall:
-	scripts/uninstall build/install_manifest.txt "$(PREFIX)" "$(DESTDIR)"
+	scripts/uninstall "$(PREFIX)" "$(DESTDIR)"
 
 # Leaves a .deb in build/.
 package: deps package-deps
@@ -80,7 +93,7 @@ soak: program test-deps
 	scripts/soak $(SOAK_SECONDS)
 
 clean:
-	rm -rf build build-sanitize build-windows
+	rm -rf build build-sanitize build-clang build-windows
 
 deps:
 	@scripts/install-deps $(PROGRAM_PACKAGES)

@@ -2,6 +2,7 @@
 #include "assets/level_rules.h"
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <utility>
 
@@ -30,6 +31,38 @@ std::string rgb(std::uint32_t colour)
                   std::to_string((colour >> 16) & 0xFF), ")");
 }
 
+// The names the README's colour table gives, in the order of levelColours.
+constexpr std::array<const char*, levelColours.size()> levelColourNames{"black", "yellow", "white",
+                                                                       "red",   "blue",   "green"};
+
+std::uint32_t channelDistance(std::uint32_t a, std::uint32_t b, int shift)
+{
+    const std::uint32_t first = (a >> shift) & 0xFF;
+    const std::uint32_t second = (b >> shift) & 0xFF;
+    const std::uint32_t difference = first > second ? first - second : second - first;
+    return difference * difference;
+}
+
+// The level colour closest to a colour by plain RGB distance: the squared
+// differences of red, green and blue summed, unweighted, with no model of
+// how the eye sees them; on a tie the earlier colour of the table. It only
+// suggests what the painter meant.
+std::size_t nearestLevelColour(std::uint32_t colour)
+{
+    std::size_t nearest = 0;
+    std::uint32_t nearestDistance = UINT32_MAX;
+    for (std::size_t i = 0; i < levelColours.size(); ++i) {
+        const std::uint32_t distance = channelDistance(colour, levelColours[i].colour, 0) +
+                                       channelDistance(colour, levelColours[i].colour, 8) +
+                                       channelDistance(colour, levelColours[i].colour, 16);
+        if (distance < nearestDistance) {
+            nearest = i;
+            nearestDistance = distance;
+        }
+    }
+    return nearest;
+}
+
 bool onOuterRing(std::int32_t x, std::int32_t y)
 {
     return x == 0 || y == 0 || x == MapCells::Size - 1 || y == MapCells::Size - 1;
@@ -37,13 +70,13 @@ bool onOuterRing(std::int32_t x, std::int32_t y)
 
 }  // namespace
 
-std::vector<BrokenRule> checkLevel(const Surface& picMap)
+std::vector<BrokenRule> checkLevel(const Surface& picMap, UnknownColours unknownColours)
 {
     MapCells cells;
     decodeMap(picMap, cells);
     BrokenRule openBorder;
     BrokenRule blockedStart;
-    BrokenRule unlistedColours{.isError = false, .pixels = {}};
+    BrokenRule unlistedColours{.isError = unknownColours == UnknownColours::Error, .pixels = {}};
     // Column by column, as the decoder reads, so messages come in reading order.
     for (std::int32_t x = 0; x < MapCells::Size; ++x) {
         for (std::int32_t y = 0; y < MapCells::Size; ++y) {
@@ -54,13 +87,18 @@ std::vector<BrokenRule> checkLevel(const Surface& picMap)
                                                    "rays and movement never leave the grid"));
             }
             const std::uint32_t colour = GetPixel(picMap.hDC(), x, y);
-            // Any other colour silently repeats the previous cell's code.
+            // The decoder lets any other colour repeat the previous cell's code.
             const auto listed = [colour](const LevelColour& entry) { return entry.colour == colour; };
             if (std::none_of(levelColours.begin(), levelColours.end(), listed)) {
-                unlistedColours.pixels.push_back(concat(pixel(x, y), "colour ", rgb(colour),
-                                                        " is not a level colour; the cell repeats the code of "
-                                                        "the pixel read before it (",
-                                                        std::to_string(code), ")"));
+                const std::size_t nearest = nearestLevelColour(colour);
+                std::string message = concat(pixel(x, y), "colour ", rgb(colour),
+                                             " is not a level colour; the nearest is ", levelColourNames[nearest],
+                                             " ", rgb(levelColours[nearest].colour));
+                if (!unlistedColours.isError) {
+                    message += concat("; the cell repeats the code of the pixel read before it (",
+                                      std::to_string(code), ")");
+                }
+                unlistedColours.pixels.push_back(std::move(message));
             }
         }
     }

@@ -13,6 +13,12 @@ struct BrokenRule {
     std::vector<std::string> pixels;  // one message a pixel, naming it and the rule
 };
 
+// What a pixel of none of the level colours is. The decoder lets its cell
+// repeat the code read before it, but a paint program's near-red or
+// anti-aliased edge is almost always a slip that would leave a hole in a
+// wall, so it is an error unless a level relies on the repeat on purpose.
+enum class UnknownColours { Error, Warning };
+
 // The picture must be the level's size; the file check sees to that before
 // anything is decoded. Returns only the rules that are broken.
-std::vector<BrokenRule> checkLevel(const Surface& picMap);
+std::vector<BrokenRule> checkLevel(const Surface& picMap, UnknownColours unknownColours = UnknownColours::Error);

@@ -27,6 +27,24 @@ endforeach()
 add_custom_target(quentavox_docs ALL DEPENDS ${compressed_docs})
 
 set(games_dir games)
+set(icon_sizes 48 64 128 256)
+
+# The list of installed files that `make uninstall` reads (see
+# cmake/installed_files.cmake) is noted around all the other rules: the
+# folders that do not exist yet before them, the files after them. The
+# Debian package leaves it out, as dpkg keeps its own list.
+set(installed_files_list ${CMAKE_INSTALL_DATADIR}/quentavox/installed-files)
+set(installed_files_folders ${games_dir} ${CMAKE_INSTALL_MANDIR}/man6 ${doc_dir}
+    ${CMAKE_INSTALL_DATADIR}/applications ${CMAKE_INSTALL_DATADIR}/metainfo ${CMAKE_INSTALL_DATADIR}/quentavox)
+foreach(size ${icon_sizes})
+  list(APPEND installed_files_folders ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
+endforeach()
+set(installed_files_script ${CMAKE_CURRENT_LIST_DIR}/installed_files.cmake)
+install(CODE "set(installed_files_step before)
+set(installed_files_list \"${installed_files_list}\")
+set(installed_files_folders \"${installed_files_folders}\")
+include(\"${installed_files_script}\")" COMPONENT installed_files)
+
 install(TARGETS quentavox RUNTIME DESTINATION ${games_dir})
 install(FILES ${docs_out}/quentavox.6.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man6)
 install(FILES ${packaging}/debian/copyright ${docs_out}/changelog.gz DESTINATION ${doc_dir})
@@ -39,10 +57,14 @@ include(\"${CMAKE_CURRENT_LIST_DIR}/desktop_entry.cmake\")")
 install(FILES ${entry_output} DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)
 install(FILES ${packaging}/desktop/org.quentavox.quentavox.metainfo.xml
         DESTINATION ${CMAKE_INSTALL_DATADIR}/metainfo)
-foreach(size 48 64 128 256)
+foreach(size ${icon_sizes})
   install(FILES ${packaging}/desktop/icons/${size}/quentavox.png
           DESTINATION ${CMAKE_INSTALL_DATADIR}/icons/hicolor/${size}x${size}/apps)
 endforeach()
+
+# Last of all the rules.
+install(CODE "set(installed_files_step after)
+include(\"${installed_files_script}\")" COMPONENT installed_files)
 
 # The menu entry, the AppStream metadata and the manual page, checked with
 # the tools that distributions check them with.
@@ -53,7 +75,11 @@ if(QUENTAVOX_TESTS)
   add_test(NAME manual_page COMMAND sh -c
            "warnings=$(LC_ALL=C.UTF-8 MANWIDTH=80 man --warnings -l \"$1\" 2>&1 >/dev/null); echo \"$warnings\"; [ -z \"$warnings\" ]"
            sh ${packaging}/debian/quentavox.6)
-  set_tests_properties(desktop_entry appstream_metadata manual_page PROPERTIES LABELS package)
+  # What `make install` puts where, and that `make uninstall` takes it away.
+  add_test(NAME install_uninstall COMMAND bash ${PROJECT_SOURCE_DIR}/tests/install_test.sh)
+  set_tests_properties(install_uninstall PROPERTIES
+    ENVIRONMENT "BUILD=${CMAKE_BINARY_DIR};UNINSTALL=${PROJECT_SOURCE_DIR}/scripts/uninstall")
+  set_tests_properties(desktop_entry appstream_metadata manual_page install_uninstall PROPERTIES LABELS package)
 endif()
 
 # Installing and packaging build only what they install (`make install` and
@@ -61,6 +87,15 @@ endif()
 set(CMAKE_SKIP_INSTALL_ALL_DEPENDENCY ON)
 
 set(CPACK_GENERATOR DEB)
+# One package of every component but the list of installed files: the
+# component of the rules that name none.
+set(CPACK_DEB_COMPONENT_INSTALL ON)
+set(CPACK_COMPONENTS_GROUPING ALL_COMPONENTS_IN_ONE)
+if(CMAKE_INSTALL_DEFAULT_COMPONENT_NAME)
+  set(CPACK_COMPONENTS_ALL ${CMAKE_INSTALL_DEFAULT_COMPONENT_NAME})
+else()
+  set(CPACK_COMPONENTS_ALL Unspecified)
+endif()
 set(CPACK_PACKAGE_NAME quentavox)
 set(CPACK_PACKAGE_VENDOR "The Quentavox authors")
 set(CPACK_PACKAGE_CONTACT "Quentavox developers <quentavox-devel@lists.quentavox.org>")

@@ -76,28 +76,41 @@ void paint(const Surface& picture, int x, int y, std::uint32_t colour)  // colou
     dc.pixels[y * dc.pitch + x] = colour;
 }
 
-TEST(LevelRules, NamesThePixelOfEachBrokenRuleAndWarnsOnUnlistedColoursOnly)
+TEST(LevelRules, NamesThePixelOfEachBrokenRuleAndTheNearestLevelColourOfAnUnlistedOne)
 {
     const Surface picture = loadFixture("map.bmp");
     EXPECT_TRUE(checkLevel(picture).empty());
 
-    // The six colours the decoder knows, then (254, 0, 0), a hole in the
-    // border and a wall on the start.
+    // The six colours the decoder knows, then a paint program's default red
+    // and (254, 0, 0), a hole in the border and a wall on the start.
     const std::uint32_t listed[] = {0x00000000, 0x00FFFF00, 0x00FFFFFF, 0x00FF0000, 0x000000FF, 0x0000FF00};
     for (int i = 0; i < 6; ++i) paint(picture, 10 + i, 40, listed[i]);
-    paint(picture, 20, 40, 0x00FE0000);
+    paint(picture, 20, 39, 0x0000FF00);
+    paint(picture, 20, 40, 0x00ED1C24);
+    paint(picture, 21, 40, 0x00FE0000);
     paint(picture, 63, 17, 0x00000000);
     paint(picture, 2, 2, 0x00FFFFFF);
     const std::vector<BrokenRule> broken = checkLevel(picture);
     ASSERT_EQ(broken.size(), 3u);
-    const std::string expected[] = {"pixel (63, 17): open cell on the outer ring",
-                                    "pixel (2, 2): the start cell must be open floor, not wall code 2",
-                                    "pixel (20, 40): colour (254, 0, 0) is not a level colour"};
+    const std::string expected[][2] = {
+        {"pixel (63, 17): open cell on the outer ring", ""},
+        {"pixel (2, 2): the start cell must be open floor, not wall code 2", ""},
+        {"pixel (20, 40): colour (237, 28, 36) is not a level colour; the nearest is red (255, 0, 0)",
+         "pixel (21, 40): colour (254, 0, 0) is not a level colour; the nearest is red (255, 0, 0)"}};
     for (std::size_t i = 0; i < 3; ++i) {
-        EXPECT_EQ(broken[i].isError, i < 2);
-        ASSERT_EQ(broken[i].pixels.size(), 1u);
-        EXPECT_TRUE(broken[i].pixels[0].starts_with(expected[i])) << broken[i].pixels[0];
+        EXPECT_TRUE(broken[i].isError) << i;
+        ASSERT_EQ(broken[i].pixels.size(), i < 2 ? 1u : 2u);
+        for (std::size_t j = 0; j < broken[i].pixels.size(); ++j) {
+            EXPECT_TRUE(broken[i].pixels[j].starts_with(expected[i][j])) << broken[i].pixels[j];
+        }
     }
+
+    // Where a level relies on the decoder's rule, the colour only warns and
+    // says which code the cell takes: that of the green wall just above it.
+    const BrokenRule warned = checkLevel(picture, UnknownColours::Warning).back();
+    EXPECT_FALSE(warned.isError);
+    ASSERT_EQ(warned.pixels.size(), 2u);
+    EXPECT_EQ(warned.pixels[0], expected[2][0] + "; the cell repeats the code of the pixel read before it (5)");
 }
 
 TEST(PictureFile, RefusesABrokenFileInPlainWordsBeforeDecodingIt)
@@ -156,23 +169,36 @@ TEST(PictureFile, EveryFormatThatHoldsTheColoursExactlyGivesTheSameLevel)
 TEST(PictureTools, LevelCheckCountsEachPictureAndCapsRepeatedMessages)
 {
     const ScratchFolder folder;
-    // Seven holes in the right-hand border and one unlisted colour.
+    // Six holes in the right-hand border and five pixels of a paint
+    // program's default red.
     const Surface picture = loadFixture("map.bmp");
-    for (int y = 10; y < 17; ++y) paint(picture, 63, y, 0);
-    paint(picture, 20, 40, 0x00FE0000);
+    for (int y = 10; y < 16; ++y) paint(picture, 63, y, 0);
+    for (int x = 20; x < 25; ++x) paint(picture, x, 40, 0x00ED1C24);
     ASSERT_EQ(SDL_SaveBMP(picture.image(), (folder.path / "map.bmp").string().c_str()), 0) << SDL_GetError();
     fs::create_directory(folder.path / "texture.bmp");
+    const std::string backdrop = " \"" + fs::absolute(fixturePath("backdrop.bmp")).string() + "\"";
 
-    const auto [status, output] = folder.run(levelCheck + " map.bmp \"" + fs::absolute(fixturePath("backdrop.bmp")).string() + "\" texture.bmp");
+    const auto [status, output] = folder.run(levelCheck + " map.bmp" + backdrop + " texture.bmp");
     EXPECT_EQ(status, 1);
     for (const std::string line :
-         {"map.bmp: error: pixel (63, 14): open cell", "map.bmp: error: and 2 more pixels like this\n",
-          "map.bmp: warning: pixel (20, 40): colour (254, 0, 0)", "map.bmp: 7 errors, 1 warning\n",
-          "backdrop.bmp: 0 errors, 0 warnings\n", "texture.bmp: error: is a directory\n",
-          "texture.bmp: 1 error, 0 warnings\n"}) {
+         {"map.bmp: error: pixel (63, 14): open cell", "map.bmp: error: and 1 more pixel like this\n",
+          "map.bmp: error: pixel (24, 40): colour (237, 28, 36) is not a level colour; the nearest is red",
+          "map.bmp: 11 errors, 0 warnings\n", "backdrop.bmp: 0 errors, 0 warnings\n",
+          "texture.bmp: error: is a directory\n", "texture.bmp: 1 error, 0 warnings\n"}) {
         EXPECT_NE(output.find(line), std::string::npos) << line << " is missing from\n" << output;
     }
     EXPECT_EQ(output.find("(63, 15)"), std::string::npos) << output;
+    // Exactly as many pixels as are named leave nothing to sum up.
+    EXPECT_EQ(output.find("like this"), output.rfind("like this")) << output;
+
+    // The build's option to let the level rely on the repeat rule.
+    for (int y = 10; y < 16; ++y) paint(picture, 63, y, 0x00FFFFFF);
+    ASSERT_EQ(SDL_SaveBMP(picture.image(), (folder.path / "map.bmp").string().c_str()), 0) << SDL_GetError();
+    const auto [warnStatus, warnOutput] = folder.run(levelCheck + " --unknown-colours-warn map.bmp" + backdrop);
+    EXPECT_EQ(warnStatus, 0) << warnOutput;
+    EXPECT_NE(warnOutput.find("map.bmp: warning: pixel (20, 40): colour (237, 28, 36)"), std::string::npos)
+        << warnOutput;
+    EXPECT_NE(warnOutput.find("map.bmp: 0 errors, 5 warnings\n"), std::string::npos) << warnOutput;
 }
 
 TEST(PictureTools, PictureToolWritesTheFixtureTexturesAndBackdropButNoMap)
