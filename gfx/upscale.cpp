@@ -8,20 +8,38 @@
 
 namespace {
 
+// Four-byte pixels, the usual window format, with the scale known to the
+// compiler, which then writes each block's row in a few wide stores.
+template <int scale>
+void widenRow32(const Uint8* from, Uint8* to, int pixels)
+{
+    const Uint32* source = reinterpret_cast<const Uint32*>(from);
+    Uint32* target = reinterpret_cast<Uint32*>(to);
+    for (int x = 0; x < pixels; ++x) {
+        const Uint32 pixel = source[x];
+        for (int copy = 0; copy < scale; ++copy) target[copy] = pixel;
+        target += scale;
+    }
+}
+
 // One source row widened into one destination row, each pixel repeated
-// `scale` times. Four-byte pixels are the usual window format and get their
-// own loop; the byte-wise one serves any other depth.
+// `scale` times.
 void widenRow(const Uint8* from, Uint8* to, int pixels, int bytesPerPixel, int scale)
 {
     if (bytesPerPixel == 4) {
-        const Uint32* source = reinterpret_cast<const Uint32*>(from);
-        Uint32* target = reinterpret_cast<Uint32*>(to);
-        for (int x = 0; x < pixels; ++x) {
-            const Uint32 pixel = source[x];
-            for (int copy = 0; copy < scale; ++copy) *target++ = pixel;
+        switch (scale) {
+        case 1: std::memcpy(to, from, std::size_t(pixels) * 4); return;
+        case 2: widenRow32<2>(from, to, pixels); return;
+        case 3: widenRow32<3>(from, to, pixels); return;
+        case 4: widenRow32<4>(from, to, pixels); return;
+        case 5: widenRow32<5>(from, to, pixels); return;
+        case 6: widenRow32<6>(from, to, pixels); return;
+        case 7: widenRow32<7>(from, to, pixels); return;
+        case 8: widenRow32<8>(from, to, pixels); return;
+        default: break;
         }
-        return;
     }
+    // Any other depth or scale, a byte at a time.
     for (int x = 0; x < pixels; ++x) {
         for (int copy = 0; copy < scale; ++copy) {
             std::memcpy(to, from, std::size_t(bytesPerPixel));
