@@ -7,6 +7,8 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <iterator>
+#include <utility>
 #include <string_view>
 #include <vector>
 
@@ -122,44 +124,34 @@ TEST_F(SdlPlatformTest, CloseRequestsAndResizingReachTheirHandlers)
     EXPECT_EQ(platform.ClientArea().ScaleHeight, 300);
 }
 
-TEST(ViewScale, DefaultScaleIsTheDpiOver96RoundedAsEveryRoundingIs)
+TEST(ViewScale, DefaultsFromTheDpiAndFromTheDisplayForFullScreen)
 {
-    // Half-way cases go to the even scale; a display without a dpi and an
-    // absurd one stay in range.
-    const struct {
-        float dpi;
-        std::int32_t scale;
-    } cases[] = {{0, 1},   {-5, 1},   {NAN, 1},   {72, 1},   {96, 1},   {143, 1}, {144, 2},
-                 {192, 2}, {240, 2},  {241, 3},   {288, 3},  {48, 1},   {1e30f, 8}};
-    for (const auto& c : cases) EXPECT_EQ(scaleForDpi(c.dpi), c.scale) << c.dpi;
-}
-
-TEST(ViewScale, FullScreenTakesTheLargestScaleAtWhichTheRenderBoxFits)
-{
-    const struct {
-        std::int32_t width, height, scale;
-    } cases[] = {{1280, 1024, 4}, {1920, 1080, 4}, {2560, 1440, 6}, {3840, 2160, 9},
-                 {1024, 768, 3},  {640, 480, 2},   {639, 480, 1},   {300, 200, 1}};
-    for (const auto& c : cases) {
-        EXPECT_EQ(scaleToFit(c.width, c.height, storedRenderBoxWidth, storedRenderBoxHeight), c.scale)
-            << c.width << " x " << c.height;
+    // dpi / 96 rounds half-way cases to even, as every rounding here does.
+    const float dpis[] = {0, -5, NAN, 143, 144, 240, 241, 1e30f};
+    const std::int32_t fromDpi[] = {1, 1, 1, 1, 2, 2, 3, 8};
+    for (std::size_t i = 0; i < std::size(dpis); ++i) EXPECT_EQ(scaleForDpi(dpis[i]), fromDpi[i]) << dpis[i];
+    // The largest scale at which the 320 x 240 box fits, even above 8.
+    const int displays[][3] = {{1280, 1024, 4}, {1920, 1080, 4}, {3840, 2160, 9}, {639, 480, 1}, {300, 200, 1}};
+    for (const auto& [width, height, scale] : displays) {
+        EXPECT_EQ(scaleToFit(width, height, storedRenderBoxWidth, storedRenderBoxHeight), scale) << width;
     }
 }
 
 namespace {
 
-// The window's pixels after one frame of a test pattern is shown in it, on
-// the dummy driver, with the render box at (left, top) in form pixels.
+// The window's pixels and the form's size after the first two frames of a
+// test pattern, on the dummy driver, in a window of the given size (0: as
+// created).
 struct Shown {
     std::int32_t scale = 0;
     ClientSize client;
-    std::vector<std::uint32_t> pixels;
     int width = 0;
     int height = 0;
-    std::uint32_t at(int x, int y) const { return pixels[std::size_t(y) * std::size_t(width) + std::size_t(x)]; }
+    std::vector<std::uint32_t> pixels;
+    std::uint32_t at(int x, int y) const { return pixels[std::size_t(y * width + x)] & 0xFFFFFF; }
 };
 
-Shown showPattern(const WindowOptions& options, int width, int height, float left, float top)
+Shown showPattern(const WindowOptions& options, int width, int height)
 {
     SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
     SdlPlatform platform(options);
@@ -170,85 +162,63 @@ Shown showPattern(const WindowOptions& options, int width, int height, float lef
     platform.Show(form);
     platform.DoEvents(form);
 
+    // The second frame shows only the box, over what the first left. The
+    // box sticks out of the smaller forms.
     Surface frame(316, 236, 2);
     const DeviceContext dc = frame.hDC();
     for (int y = 0; y < dc.height; ++y) {
         for (int x = 0; x < dc.width; ++x) pixel(dc, x, y) = std::uint32_t(x * 7919 + y * 104729) & 0xFFFFFF;
     }
-    frame.Left = left;
-    frame.Top = top;
+    frame.Left = 100;
+    frame.Top = 12;
     platform.Present(frame);
-    // A second frame shows only the box, over what the first left.
     platform.Present(frame);
 
     const SDL_Surface* screen = SDL_GetWindowSurface(window);
-    Shown shown{platform.Scale(), platform.ClientArea(), {}, screen->w, screen->h};
+    Shown shown{platform.Scale(), platform.ClientArea(), screen->w, screen->h, {}};
     for (int y = 0; y < screen->h; ++y) {
-        const auto* row = reinterpret_cast<const std::uint32_t*>(static_cast<const Uint8*>(screen->pixels) +
-                                                                 std::ptrdiff_t(y) * screen->pitch);
+        const auto* row = static_cast<const std::uint32_t*>(screen->pixels) + y * screen->pitch / 4;
         shown.pixels.insert(shown.pixels.end(), row, row + screen->w);
     }
     return shown;
 }
 
-// Every pixel of `scaled` is the pixel of `plain` its block stands for, and
-// the strip beyond the last whole block has the face's colour.
-void expectEnlarged(const Shown& plain, const Shown& scaled)
-{
-    const int n = scaled.scale;
-    ASSERT_EQ(scaled.width / n, plain.width);
-    ASSERT_EQ(scaled.height / n, plain.height);
-    const std::uint32_t face = plain.at(0, 0) & 0xFFFFFF;
-    long wrong = 0;
-    for (int y = 0; y < scaled.height; ++y) {
-        for (int x = 0; x < scaled.width; ++x) {
-            const bool inStrip = x >= plain.width * n || y >= plain.height * n;
-            const std::uint32_t expected = inStrip ? face : plain.at(x / n, y / n) & 0xFFFFFF;
-            wrong += (scaled.at(x, y) & 0xFFFFFF) != expected;
-        }
-    }
-    EXPECT_EQ(wrong, 0) << "of " << scaled.width << " x " << scaled.height << " at scale " << n;
-}
-
 }  // namespace
 
-TEST(SdlPlatformScale, EachFormPixelIsShownAsABlockAndTheFormKeepsItsSize)
+TEST(SdlPlatformScale, EachFormPixelIsABlockAndTheStripBeyondTheLastWholeBlockIsFace)
 {
     // Under the dummy driver the display tells no dpi: the default is 1.
-    const Shown plain = showPattern({}, 0, 0, 12, 12);
-    EXPECT_EQ(plain.scale, 1);
-    EXPECT_EQ(plain.width, 339);
+    EXPECT_EQ(showPattern({}, 0, 0).scale, 1);
     for (std::int32_t n = 2; n <= largestScale; ++n) {
-        const Shown scaled = showPattern({.scale = n}, 0, 0, 12, 12);
-        EXPECT_EQ(scaled.width, 339 * n);
-        EXPECT_EQ(scaled.height, 259 * n);
-        EXPECT_EQ(scaled.client.ScaleWidth, 339);
-        EXPECT_EQ(scaled.client.ScaleHeight, 259);
-        expectEnlarged(plain, scaled);
+        // As created, the 339 x 259 form; then 1000 x 700, no whole number
+        // of blocks at most scales, rounded down to a form of whole blocks.
+        for (const auto& [width, height] : {std::pair{339 * n, 259 * n}, std::pair{1000, 700}}) {
+            const Shown scaled = showPattern({.scale = n}, width, height);
+            ASSERT_EQ(scaled.width, width);
+            EXPECT_EQ(scaled.client.ScaleWidth, width / n);
+            EXPECT_EQ(scaled.client.ScaleHeight, height / n);
+            const Shown plain = showPattern({}, width / n, height / n);
+            long wrong = 0;
+            for (int y = 0; y < height; ++y) {
+                for (int x = 0; x < width; ++x) {
+                    const bool inStrip = x >= width / n * n || y >= height / n * n;
+                    wrong += scaled.at(x, y) != (inStrip ? plain.at(0, 0) : plain.at(x / n, y / n));
+                }
+            }
+            EXPECT_EQ(wrong, 0) << width << " x " << height << " at scale " << n;
+        }
     }
-}
-
-TEST(SdlPlatformScale, AResizedWindowHoldsTheFormsWholeBlocksAndFaceBeyond)
-{
-    // 1000 x 700 at scale 3: a 333 x 233 form and a one-pixel strip. The box
-    // partly outside the form is cut off alike at both scales.
-    const Shown plain = showPattern({}, 333, 233, 100, 40);
-    const Shown scaled = showPattern({.scale = 3}, 1000, 700, 100, 40);
-    EXPECT_EQ(scaled.client.ScaleWidth, 333);
-    EXPECT_EQ(scaled.client.ScaleHeight, 233);
-    expectEnlarged(plain, scaled);
 }
 
 TEST(SdlPlatformScale, FullScreenCoversTheDisplayAtTheLargestScaleThatFitsTheBox)
 {
     // The dummy display is 1024 x 768: scale 3, a 341 x 256 form.
-    const Shown full = showPattern({.fullscreen = true}, 0, 0, 14, 18);
+    const Shown full = showPattern({.fullscreen = true}, 0, 0);
     EXPECT_EQ(full.scale, 3);
     EXPECT_EQ(full.width, 1024);
     EXPECT_EQ(full.height, 768);
     EXPECT_EQ(full.client.ScaleWidth, 341);
-    EXPECT_EQ(full.client.ScaleHeight, 256);
-    EXPECT_EQ(showPattern({.scale = 2, .fullscreen = true}, 0, 0, 14, 18).client.ScaleWidth, 512);
+    EXPECT_EQ(showPattern({.scale = 2, .fullscreen = true}, 0, 0).client.ScaleWidth, 512);
 }
 
 TEST(SdlPlatformScale, AScaleOutOfRangeIsARunTimeError)
