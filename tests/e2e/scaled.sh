@@ -23,9 +23,12 @@ first_frame_shown() {
 }
 wait_until 30 first_frame_shown || fail "the first frame is not the start view at scale $SCALE"
 
+view_changed() {
+    screenshot "$WORK/moving.bmp" && ! same_pixels "$WORK/moving.bmp" "$WORK/first.bmp"
+}
 xdotool windowfocus --sync "$WINDOW"
 xdotool keydown Up
-sleep 0.5
+wait_until 30 view_changed || fail "holding up did not change the view"
 xdotool keyup Up
 wait_for_still_frame "$WORK/walked.bmp" || fail "the view kept changing after up was released"
 unscale "$WORK/walked.bmp" "$SCALE" "$WORK/walked-form.bmp" || fail "the walked view is not in whole blocks"
