@@ -59,8 +59,9 @@ test: build
 
 bench: deps bench-deps
 	$(CONFIGURE) -DQUENTAVOX_BENCH=ON
-	cmake --build build -j $(JOBS) --target quentavox_bench
+	cmake --build build -j $(JOBS) --target quentavox_bench upscale_bench
 	./build/bench/quentavox_bench
+	./build/bench/upscale_bench
 
 # The pictures in docs/, the README's screenshot among them, drawn from the
 # shipped pictures by the program's own code.

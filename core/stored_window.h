@@ -10,3 +10,8 @@ inline constexpr char appTitle[] = "Quentavox";
 // is 339 x 259 pixels: room for the 320 x 240 render box with a margin.
 inline constexpr int storedClientWidth = 339;
 inline constexpr int storedClientHeight = 259;
+
+// The render box inside it, border included: full screen picks the largest
+// scale at which this box fits the display.
+inline constexpr int storedRenderBoxWidth = 320;
+inline constexpr int storedRenderBoxHeight = 240;

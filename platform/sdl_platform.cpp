@@ -7,20 +7,57 @@
 #include <string>
 
 #include "base/checked.h"
-#include "platform/error_report.h"
 #include "gfx/sdl_error.h"
+#include "gfx/surface.h"
+#include "gfx/upscale.h"
+#include "gfx/window_face.h"
+#include "platform/error_report.h"
 #include "platform/sdl_keys.h"
 #include "platform/system_clock.h"
-#include "gfx/window_face.h"
+#include "platform/view_scale.h"
 #include "platform/window_icon.h"
-#include "gfx/surface.h"
 
-SdlPlatform::SdlPlatform()
+namespace {
+
+// The first display's size, in full screen, where the window covers it.
+// A window placed by the system opens on that display too.
+SDL_Rect displaySize()
 {
+    SDL_DisplayMode desktop{};
+    if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) failWithSdlError("cannot read the display's size");
+    return {0, 0, desktop.w, desktop.h};
+}
+
+// The scale asked for; otherwise, in full screen the largest at which the
+// render box fits the display, and in a window the display's dpi over 96.
+std::int32_t chooseScale(const WindowOptions& options, const SDL_Rect& display)
+{
+    if (options.scale != 0) return options.scale;
+    if (options.fullscreen) return scaleToFit(display.w, display.h, storedRenderBoxWidth, storedRenderBoxHeight);
+    // A display that cannot tell its dpi leaves it 0.
+    float dpi = 0;
+    if (SDL_GetDisplayDPI(0, nullptr, &dpi, nullptr) != 0) dpi = 0;
+    return scaleForDpi(dpi);
+}
+
+}  // namespace
+
+void SdlPlatform::FreeSurface::operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
+
+SdlPlatform::SdlPlatform(const WindowOptions& options)
+{
+    if (options.scale != 0 && !isScale(options.scale)) {
+        throw RuntimeError("cannot show the window at scale " + std::to_string(options.scale) +
+                           ": the scale is a whole number from " + std::to_string(smallestScale) + " to " +
+                           std::to_string(largestScale));
+    }
     // The frame is drawn in software; without this SDL would first open a
     // hidden OpenGL window to try an accelerated path, which costs a tenth of
     // a second at start-up and some 80 MB of driver code.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // Windows enlarges the window of a program that does not handle the
+    // display's dpi itself, smoothly; this one shows it at a whole scale.
+    SDL_SetHint(SDL_HINT_WINDOWS_DPI_AWARENESS, "system");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) failWithSdlError("cannot open the window (is there a display?)");
     // Without a display SDL falls back to drawing off screen, where nobody
     // would see the window; that is only wanted when asked for by name.
@@ -31,8 +68,15 @@ SdlPlatform::SdlPlatform()
         throw RuntimeError(std::string("cannot open the window: no display could be opened (DISPLAY ") +
                            (display ? "is \"" + std::string(display) + "\")" : "is not set)"));
     }
-    window = SDL_CreateWindow(appTitle, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, storedClientWidth,
-                              storedClientHeight, SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
+    const SDL_Rect display = options.fullscreen ? displaySize() : SDL_Rect{};
+    scale = chooseScale(options, display);
+    // A full-screen window is made the display's size from the start: the
+    // window manager would resize it, but not every desktop has one.
+    const int width = options.fullscreen ? display.w : storedClientWidth * scale;
+    const int height = options.fullscreen ? display.h : storedClientHeight * scale;
+    const Uint32 fullscreen = options.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
+    window = SDL_CreateWindow(appTitle, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, width, height,
+                              SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | fullscreen);
     if (!window) {
         const std::string error = SDL_GetError();
         SDL_Quit();
@@ -49,6 +93,7 @@ SdlPlatform::SdlPlatform()
 
 SdlPlatform::~SdlPlatform()
 {
+    formPixels.reset();
     SDL_DestroyWindow(window);
     SDL_Quit();
 }
@@ -162,32 +207,59 @@ ClientSize SdlPlatform::ClientArea() const
     int width = 0;
     int height = 0;
     SDL_GetWindowSize(window, &width, &height);
-    return {static_cast<float>(width), static_cast<float>(height)};
+    // In whole form pixels: a strip narrower than a block belongs to none.
+    return {static_cast<float>(width / scale), static_cast<float>(height / scale)};
+}
+
+// What the form is drawn on, in form pixels: the window's own surface at
+// scale 1; above it a surface of the window's size divided by the scale,
+// made again, and then painted whole, when that size changes.
+SDL_Surface* SdlPlatform::formImage(SDL_Surface* screen)
+{
+    if (scale == 1) return screen;
+    const int width = std::max(screen->w / scale, 1);
+    const int height = std::max(screen->h / scale, 1);
+    if (!formPixels || formPixels->w != width || formPixels->h != height) {
+        formPixels.reset(SDL_CreateRGBSurfaceWithFormat(0, width, height, screen->format->BitsPerPixel,
+                                                        screen->format->format));
+        if (!formPixels) failWithSdlError("cannot create the window's image");
+        repaintAll = true;
+    }
+    return formPixels.get();
 }
 
 void SdlPlatform::Present(const Surface& picture)
 {
     SDL_Surface* screen = SDL_GetWindowSurface(window);
     if (!screen) failWithSdlError("cannot draw into the window");
+    SDL_Surface* formSurface = formImage(screen);
 
     const std::int32_t border = picture.BorderWidth();
     const SDL_Rect box{checked::toInt32(picture.Left, "picRender.Left"),
                        checked::toInt32(picture.Top, "picRender.Top"),
                        picture.image()->w + 2 * border, picture.image()->h + 2 * border};
     if (box.x != lastLeft || box.y != lastTop) repaintAll = true;
-    if (repaintAll) paintWindowFace(screen, box, border);
+    if (repaintAll) paintWindowFace(formSurface, box, border);
 
     SDL_Rect inside{box.x + border, box.y + border, picture.image()->w, picture.image()->h};
-    if (SDL_BlitSurface(picture.image(), nullptr, screen, &inside) != 0) {
+    if (SDL_BlitSurface(picture.image(), nullptr, formSurface, &inside) != 0) {
         failWithSdlError("cannot show the frame");
     }
 
-    const SDL_Rect whole{0, 0, screen->w, screen->h};
+    const SDL_Rect whole{0, 0, formSurface->w, formSurface->h};
     SDL_Rect shown{};
     if (repaintAll) {
         shown = whole;
     } else if (!SDL_IntersectRect(&inside, &whole, &shown)) {
         return;
+    }
+    if (scale > 1) {
+        // Border 0 paints the face alone: it stays in the strip right of and
+        // below the last whole block, which the enlarged form does not cover.
+        if (repaintAll) paintWindowFace(screen, SDL_Rect{}, 0);
+        upscale(*formSurface, shown, *screen, scale);
+        shown = repaintAll ? SDL_Rect{0, 0, screen->w, screen->h}
+                           : SDL_Rect{shown.x * scale, shown.y * scale, shown.w * scale, shown.h * scale};
     }
     if (SDL_UpdateWindowSurfaceRects(window, &shown, 1) != 0) failWithSdlError("cannot show the frame");
     repaintAll = false;

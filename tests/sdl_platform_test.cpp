@@ -5,14 +5,27 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdlib>
+#include <iterator>
+#include <utility>
 #include <string_view>
 #include <vector>
 
 #include "platform/sdl_platform.h"
 #include "input/key_codes.h"
+#include "platform/view_scale.h"
+#include "gfx/surface.h"
+#include "tests/pixels.h"
 
 namespace {
+
+SDL_Window* platformWindow()
+{
+    SDL_Window* window = nullptr;
+    for (Uint32 id = 1; id < 1000 && window == nullptr; ++id) window = SDL_GetWindowFromID(id);
+    return window;
+}
 
 struct Call {
     std::string_view handler;
@@ -36,7 +49,7 @@ protected:
     {
         // The dummy driver gives no window the keyboard focus, so the
         // platform's only window is looked up by id.
-        for (Uint32 id = 1; id < 1000 && window == nullptr; ++id) window = SDL_GetWindowFromID(id);
+            window = platformWindow();
         ASSERT_NE(window, nullptr);
         platform.Show(form);
         platform.DoEvents(form);
@@ -109,4 +122,108 @@ TEST_F(SdlPlatformTest, CloseRequestsAndResizingReachTheirHandlers)
     EXPECT_EQ(form.calls, (std::vector<Call>{{"Form_QueryUnload"}, {"Form_QueryUnload"}, {"Form_Resize"}}));
     EXPECT_EQ(platform.ClientArea().ScaleWidth, 400);
     EXPECT_EQ(platform.ClientArea().ScaleHeight, 300);
+}
+
+TEST(ViewScale, DefaultsFromTheDpiAndFromTheDisplayForFullScreen)
+{
+    // dpi / 96 rounds half-way cases to even, as every rounding here does.
+    const float dpis[] = {0, -5, NAN, 143, 144, 240, 241, 1e30f};
+    const std::int32_t fromDpi[] = {1, 1, 1, 1, 2, 2, 3, 8};
+    for (std::size_t i = 0; i < std::size(dpis); ++i) EXPECT_EQ(scaleForDpi(dpis[i]), fromDpi[i]) << dpis[i];
+    // The largest scale at which the 320 x 240 box fits, even above 8.
+    const int displays[][3] = {{1280, 1024, 4}, {1920, 1080, 4}, {3840, 2160, 9}, {639, 480, 1}, {300, 200, 1}};
+    for (const auto& [width, height, scale] : displays) {
+        EXPECT_EQ(scaleToFit(width, height, storedRenderBoxWidth, storedRenderBoxHeight), scale) << width;
+    }
+}
+
+namespace {
+
+// The window's pixels and the form's size after the first two frames of a
+// test pattern, on the dummy driver, in a window of the given size (0: as
+// created).
+struct Shown {
+    std::int32_t scale = 0;
+    ClientSize client;
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> pixels;
+    std::uint32_t at(int x, int y) const { return pixels[std::size_t(y * width + x)] & 0xFFFFFF; }
+};
+
+Shown showPattern(const WindowOptions& options, int width, int height)
+{
+    SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
+    SdlPlatform platform(options);
+    SDL_Window* window = platformWindow();
+    if (window == nullptr) throw std::runtime_error("the platform made no window");
+    RecordingForm form;
+    if (width > 0) SDL_SetWindowSize(window, width, height);
+    platform.Show(form);
+    platform.DoEvents(form);
+
+    // The second frame shows only the box, over what the first left. The
+    // box sticks out of the smaller forms.
+    Surface frame(316, 236, 2);
+    const DeviceContext dc = frame.hDC();
+    for (int y = 0; y < dc.height; ++y) {
+        for (int x = 0; x < dc.width; ++x) pixel(dc, x, y) = std::uint32_t(x * 7919 + y * 104729) & 0xFFFFFF;
+    }
+    frame.Left = 100;
+    frame.Top = 12;
+    platform.Present(frame);
+    platform.Present(frame);
+
+    const SDL_Surface* screen = SDL_GetWindowSurface(window);
+    Shown shown{platform.Scale(), platform.ClientArea(), screen->w, screen->h, {}};
+    for (int y = 0; y < screen->h; ++y) {
+        const auto* row = static_cast<const std::uint32_t*>(screen->pixels) + y * screen->pitch / 4;
+        shown.pixels.insert(shown.pixels.end(), row, row + screen->w);
+    }
+    return shown;
+}
+
+}  // namespace
+
+TEST(SdlPlatformScale, EachFormPixelIsABlockAndTheStripBeyondTheLastWholeBlockIsFace)
+{
+    // Under the dummy driver the display tells no dpi: the default is 1.
+    EXPECT_EQ(showPattern({}, 0, 0).scale, 1);
+    for (std::int32_t n = 2; n <= largestScale; ++n) {
+        // As created, the 339 x 259 form; then 1000 x 700, no whole number
+        // of blocks at most scales, rounded down to a form of whole blocks.
+        for (const auto& [width, height] : {std::pair{339 * n, 259 * n}, std::pair{1000, 700}}) {
+            const Shown scaled = showPattern({.scale = n}, width, height);
+            ASSERT_EQ(scaled.width, width);
+            EXPECT_EQ(scaled.client.ScaleWidth, width / n);
+            EXPECT_EQ(scaled.client.ScaleHeight, height / n);
+            const Shown plain = showPattern({}, width / n, height / n);
+            long wrong = 0;
+            for (int y = 0; y < height; ++y) {
+                for (int x = 0; x < width; ++x) {
+                    const bool inStrip = x >= width / n * n || y >= height / n * n;
+                    wrong += scaled.at(x, y) != (inStrip ? plain.at(0, 0) : plain.at(x / n, y / n));
+                }
+            }
+            EXPECT_EQ(wrong, 0) << width << " x " << height << " at scale " << n;
+        }
+    }
+}
+
+TEST(SdlPlatformScale, FullScreenCoversTheDisplayAtTheLargestScaleThatFitsTheBox)
+{
+    // The dummy display is 1024 x 768: scale 3, a 341 x 256 form.
+    const Shown full = showPattern({.fullscreen = true}, 0, 0);
+    EXPECT_EQ(full.scale, 3);
+    EXPECT_EQ(full.width, 1024);
+    EXPECT_EQ(full.height, 768);
+    EXPECT_EQ(full.client.ScaleWidth, 341);
+    EXPECT_EQ(showPattern({.scale = 2, .fullscreen = true}, 0, 0).client.ScaleWidth, 512);
+}
+
+TEST(SdlPlatformScale, AScaleOutOfRangeIsARunTimeError)
+{
+    SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
+    EXPECT_THROW(SdlPlatform({.scale = 9}), RuntimeError);
+    EXPECT_THROW(SdlPlatform({.scale = -1}), RuntimeError);
 }

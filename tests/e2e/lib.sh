@@ -83,15 +83,16 @@ start_xvfb() {
     wait_until 30 eval 'xdpyinfo >/dev/null 2>&1' || fail "Xvfb on $DISPLAY does not answer"
 }
 
+# start_program [ARGUMENT...]: the program, with its command line.
 start_program() {
-    "$QUENTAVOX" >"$WORK/program.out" 2>"$WORK/program.err" &
+    "$QUENTAVOX" "$@" >"$WORK/program.out" 2>"$WORK/program.err" &
     PROGRAM_PID=$!
 }
 
 # The usual start of a test: its own X server and the program's window up.
 start_window() {
     start_xvfb
-    start_program
+    start_program "$@"
     find_window
 }
 
@@ -134,6 +135,20 @@ same_pixels() {
     local differing
     differing=$(compare -metric AE "$1" "$2" null: 2>&1) || true
     [ "$differing" = "0" ]
+}
+
+# unscale SHOT N OUT: for a SHOT of a window at scale N, every pixel of it
+# an N x N block, writes the picture in form pixels to OUT. Fails when any
+# block is not of one colour. A strip narrower than a block at the right or
+# bottom is left out.
+unscale() {
+    local width height
+    read -r width height < <(identify -format '%w %h' "$1")
+    local blocks="$((width / $2 * $2))x$((height / $2 * $2))"
+    convert "$1" -crop "$blocks+0+0" +repage "bmp3:$WORK/blocks.bmp"
+    convert "$WORK/blocks.bmp" -sample "$((width / $2))x$((height / $2))!" "bmp3:$3"
+    convert "$3" -sample "$blocks!" "bmp3:$WORK/blocks-again.bmp"
+    same_pixels "$WORK/blocks.bmp" "$WORK/blocks-again.bmp"
 }
 
 # pixel SHOT X Y: the colour at one point, as "r,g,b".
