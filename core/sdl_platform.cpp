@@ -15,12 +15,24 @@
 #include "core/window_icon.h"
 #include "render/surface.h"
 
+#ifdef __EMSCRIPTEN__
+#include "platform/browser.h"
+
+// The page scales the canvas to fit; the client area keeps its size.
+constexpr Uint32 windowFlags = SDL_WINDOW_HIDDEN;
+#else
+constexpr Uint32 windowFlags = SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE;
+#endif
+
 SdlPlatform::SdlPlatform()
 {
     // The frame is drawn in software; without this SDL would first open a
     // hidden OpenGL window to try an accelerated path, which costs a tenth of
     // a second at start-up and some 80 MB of driver code.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // In a browser, keys reach the game only while its canvas has the focus,
+    // not wherever on the page they are typed.
+    SDL_SetHint(SDL_HINT_EMSCRIPTEN_KEYBOARD_ELEMENT, "#canvas");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) failWithSdlError("cannot open the window (is there a display?)");
     // Without a display SDL falls back to drawing off screen, where nobody
     // would see the window; that is only wanted when asked for by name.
@@ -32,7 +44,7 @@ SdlPlatform::SdlPlatform()
                            (display ? "is \"" + std::string(display) + "\")" : "is not set)"));
     }
     window = SDL_CreateWindow(appTitle, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, storedClientWidth,
-                              storedClientHeight, SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE);
+                              storedClientHeight, windowFlags);
     if (!window) {
         const std::string error = SDL_GetError();
         SDL_Quit();
@@ -63,6 +75,11 @@ void SdlPlatform::Show(FormEvents& form)
 
 void SdlPlatform::DoEvents(FormEvents& form)
 {
+#ifdef __EMSCRIPTEN__
+    // A page's keys arrive, and its canvas shows the last frame, only while
+    // the program has handed control back to the browser: once a pass, here.
+    browserSleep(0);
+#endif
     SDL_Event event;
     while (SDL_PollEvent(&event)) deliver(event, form);
 }
@@ -141,6 +158,12 @@ void SdlPlatform::releaseHeldKeys(FormEvents& form)
 // of sight. On its own it is centred on the screen and opens on top.
 void SdlPlatform::ReportError(std::string_view message)
 {
+#ifdef __EMSCRIPTEN__
+    // The page shows the line from stderr in itself; SDL's dialog there
+    // would be an alert() that blocks the page.
+    static_cast<void>(message);
+    return;
+#endif
     const std::string line = reportLine(message);
     endAtOnceOnSignal();
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, appTitle, line.c_str(), nullptr);
