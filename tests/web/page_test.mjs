@@ -15,6 +15,7 @@ import fs from "node:fs";
 import http from "node:http";
 import os from "node:os";
 import path from "node:path";
+import zlib from "node:zlib";
 
 const SITE = path.resolve(process.env.SITE ?? fail("SITE must name the folder to serve"));
 const RENDER_REFERENCE = process.env.RENDER_REFERENCE ?? "";
@@ -23,6 +24,8 @@ const WORK = fs.mkdtempSync(path.join(process.env.TMPDIR ?? os.tmpdir(), "quenta
 // Virtual-key codes, as the program's key table and the reference tool use them.
 const UP = 38;
 const RIGHT = 39;
+// What a player downloads at most, compressed as servers send it.
+const MOST_GZIPPED_BYTES = 400 * 1024;
 // Ticks of one key hold that the reference tool searches: 24 s of holding.
 const MAX_TICKS = 3000;
 // The render box in the client area, centred as the program places it.
@@ -88,7 +91,7 @@ class Chromium {
             "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic", "--no-first-run",
             "--disable-background-networking", "--disable-component-update", "--disable-sync",
             "--disable-dev-shm-usage", `--user-data-dir=${this.profile}`, "--remote-debugging-pipe",
-            "--window-size=800,600", "about:blank",
+            "--window-size=1024,768", "about:blank",
         ], { stdio: ["ignore", "ignore", fs.openSync(path.join(WORK, "chromium.log"), "w"), "pipe", "pipe"] });
         this.nextId = 1;
         this.pending = new Map();
@@ -392,7 +395,7 @@ const scenarios = {
     },
 
     // The page, the program and its .wasm are all it fetches, from its own
-    // server, while it starts and runs.
+    // server, while it starts and runs; the program is small to download.
     async requests(page, served) {
         await page.firstFrame();
         await sleep(2000);
@@ -400,6 +403,12 @@ const scenarios = {
         console.log(`served: ${names.join(" ")}`);
         if (names.join(" ") !== "/ /quentavox.js /quentavox.wasm") fail(`the page asked for ${names.join(" ")}`);
         console.log(`requested: ${page.requests.join(" ")}`);
+
+        const gzipped = ["quentavox.js", "quentavox.wasm"].map((name) =>
+            zlib.gzipSync(fs.readFileSync(path.join(SITE, name)), { level: 9 }).length);
+        const total = gzipped[0] + gzipped[1];
+        console.log(`gzipped: quentavox.js ${gzipped[0]} + quentavox.wasm ${gzipped[1]} = ${total} bytes`);
+        if (total > MOST_GZIPPED_BYTES) fail(`${total} bytes gzipped, more than ${MOST_GZIPPED_BYTES}`);
     },
 };
 
