@@ -180,7 +180,7 @@ class Page {
         });
     }
 
-    static async open(browser, origin, setup = "") {
+    static async open(browser, origin, setup = "", url = `${origin}/`) {
         const { targetId } = await browser.send("Target.createTarget", { url: "about:blank" });
         const { sessionId } = await browser.send("Target.attachToTarget", { targetId, flatten: true });
         const page = new Page(browser, sessionId, origin);
@@ -189,7 +189,7 @@ class Page {
         // without it nothing on the page takes the keyboard focus.
         await page.send("Emulation.setFocusEmulationEnabled", { enabled: true });
         await page.send("Page.addScriptToEvaluateOnNewDocument", { source: RECORDER + setup });
-        await page.send("Page.navigate", { url: `${origin}/` });
+        await page.send("Page.navigate", { url });
         return page;
     }
 
@@ -394,6 +394,15 @@ const scenarios = {
         if (!/^Quentavox stopped: /.test(shown)) fail(`unexpected error shown: ${shown}`);
     },
 
+    // Opened as a file, where browsers do not fetch the .wasm, the page says
+    // that it must be served.
+    async from_file(page) {
+        const shown = await waitUntil(60, "no error shown on the page",
+            () => page.evaluate("(e => e && !e.hidden && e.textContent)(document.getElementById('error'))"));
+        console.log(`shown: ${shown}`);
+        if (!/must be opened from a web server/.test(shown) || page.requests.some((url) => url.endsWith(".wasm"))) fail(`unexpected error shown: ${shown}`);
+    },
+
     // The page, the program and its .wasm are all it fetches, from its own
     // server, while it starts and runs; the program is small to download.
     async requests(page, served) {
@@ -433,10 +442,11 @@ async function main() {
     let page;
     let passed = false;
     try {
-        page = await Page.open(browser, origin, setups[name] ?? "");
+        const url = name === "from_file" ? `file://${path.join(SITE, "index.html")}` : `${origin}/`;
+        page = await Page.open(browser, url.startsWith("file:") ? "file://" : origin, setups[name] ?? "", url);
         await scenario(page, served);
         page.checkRequests();
-        if (name !== "missing_wasm" && page.errors.length) fail(`uncaught errors on the page: ${page.errors.join(" | ")}`);
+        if (!["missing_wasm", "from_file"].includes(name) && page.errors.length) fail(`uncaught errors on the page: ${page.errors.join(" | ")}`);
         passed = true;
         console.log("PASS");
     } finally {
