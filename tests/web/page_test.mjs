@@ -213,6 +213,14 @@ class Page {
         return { width, height, data: Buffer.from(data, "base64") };
     }
 
+    // The error the page shows, once it shows one.
+    async shownError() {
+        const shown = await waitUntil(60, "no error shown on the page",
+            () => this.evaluate("(e => e && !e.hidden && e.textContent)(document.getElementById('error'))"));
+        console.log(`shown: ${shown}`);
+        return shown;
+    }
+
     async firstFrame() {
         await waitUntil(60, "no frame was drawn", () => this.evaluate("window.__seen.frames.length > 0"));
         return this.pixels("first");
@@ -378,9 +386,7 @@ const scenarios = {
     // stderr, and no dialog blocks the page. SDL is given a video driver
     // that does not exist, so the window cannot be opened.
     async error(page) {
-        const shown = await waitUntil(60, "no error shown on the page",
-            () => page.evaluate("(e => e && !e.hidden && e.textContent)(document.getElementById('error'))"));
-        console.log(`shown: ${shown}`);
+        const shown = await page.shownError();
         if (!/^Quentavox: run-time error: cannot open the window/.test(shown)) fail(`unexpected error shown: ${shown}`);
         const hint = await page.evaluate("document.getElementById('hint').textContent");
         if (!/stopped/.test(hint)) fail(`the page still says "${hint}"`);
@@ -388,18 +394,14 @@ const scenarios = {
 
     // A page whose .wasm is missing on the server says so on the page.
     async missing_wasm(page) {
-        const shown = await waitUntil(60, "no error shown on the page",
-            () => page.evaluate("(e => e && !e.hidden && e.textContent)(document.getElementById('error'))"));
-        console.log(`shown: ${shown}`);
+        const shown = await page.shownError();
         if (!/^Quentavox stopped: /.test(shown)) fail(`unexpected error shown: ${shown}`);
     },
 
     // Opened as a file, where browsers do not fetch the .wasm, the page says
     // that it must be served.
     async from_file(page) {
-        const shown = await waitUntil(60, "no error shown on the page",
-            () => page.evaluate("(e => e && !e.hidden && e.textContent)(document.getElementById('error'))"));
-        console.log(`shown: ${shown}`);
+        const shown = await page.shownError();
         if (!/must be opened from a web server/.test(shown) || page.requests.some((url) => url.endsWith(".wasm"))) fail(`unexpected error shown: ${shown}`);
     },
 
