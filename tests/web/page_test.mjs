@@ -132,9 +132,12 @@ class Chromium {
 }
 
 // What the page does, recorded from before its first script runs: each
-// caption, the first frames the program puts on the canvas, and the keys.
+// caption, the first frames the program puts on the canvas, the keys, and
+// whatever the page's content policy blocked (a fetch from elsewhere among
+// them, which then never shows as a request).
 const RECORDER = `(() => {
-    const seen = window.__seen = { titles: [], frames: [], keys: [] };
+    const seen = window.__seen = { titles: [], frames: [], keys: [], blocked: [] };
+    document.addEventListener("securitypolicyviolation", (event) => seen.blocked.push(event.blockedURI));
     new MutationObserver(() => {
         if (seen.titles[seen.titles.length - 1] !== document.title) seen.titles.push(document.title);
     }).observe(document, { childList: true, characterData: true, subtree: true });
@@ -258,7 +261,9 @@ class Page {
     }
 
     // Everything the page asked for came from its own server.
-    checkRequests() {
+    async checkRequests() {
+        const blocked = await this.evaluate("window.__seen.blocked");
+        if (blocked.length) fail(`the page tried to fetch what its policy blocks: ${blocked.join(" ")}`);
         const foreign = this.requests.filter((url) => !url.startsWith(`${this.origin}/`) && !url.startsWith("data:"));
         if (foreign.length) fail(`the page fetched from elsewhere: ${foreign.join(" ")}`);
         if (this.dialogs.length) fail(`the page opened a dialog: ${this.dialogs.join(" | ")}`);
@@ -447,7 +452,7 @@ async function main() {
         const url = name === "from_file" ? `file://${path.join(SITE, "index.html")}` : `${origin}/`;
         page = await Page.open(browser, url.startsWith("file:") ? "file://" : origin, setups[name] ?? "", url);
         await scenario(page, served);
-        page.checkRequests();
+        await page.checkRequests();
         if (!["missing_wasm", "from_file"].includes(name) && page.errors.length) fail(`uncaught errors on the page: ${page.errors.join(" | ")}`);
         passed = true;
         console.log("PASS");
