@@ -26,7 +26,8 @@ CONFIGURE := cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 INSTALLED_TARGETS := quentavox quentavox_docs
 
 .PHONY: run program build test bench docs install uninstall package soak clean \
-	deps test-deps bench-deps docs-deps package-deps windows test-windows windows-deps
+	deps test-deps bench-deps docs-deps package-deps windows test-windows windows-deps \
+	web test-web web-deps test-web-deps
 
 run: program
 	./build/quentavox
@@ -93,8 +94,10 @@ SOAK_SECONDS ?= 600
 soak: program test-deps
 	scripts/soak $(SOAK_SECONDS)
 
+# SDL2 built for Windows and for the web stays in the cache folder that
+# scripts/build-sdl2 names, for every clone on this machine to share.
 clean:
-	rm -rf build build-sanitize build-clang build-windows
+	rm -rf build build-sanitize build-clang build-windows build-web
 
 deps:
 	@scripts/install-deps $(PROGRAM_PACKAGES)
@@ -112,30 +115,26 @@ package-deps:
 	@scripts/install-deps $(PACKAGE_PACKAGES)
 
 # Windows: `make windows` cross-builds quentavox.exe with MinGW-w64 against
-# SDL2 and GoogleTest built here for Windows (once; they stay in
-# build-windows/deps) and packs build-windows/quentavox-<version>-win64.zip.
+# SDL2 built for Windows once per SDL2 and compiler version (it is kept in
+# ${XDG_CACHE_HOME:-~/.cache}/quentavox, see scripts/build-sdl2) and
+# GoogleTest built here (it stays in build-windows/deps), and packs
+# build-windows/quentavox-<version>-win64.zip.
 # `make test-windows` runs its unit tests and end-to-end tests under Wine.
 WINDOWS_PACKAGES := cmake make g++-mingw-w64-x86-64-posix wine64 dpkg-dev googletest
 WINDOWS_DEPS := $(CURDIR)/build-windows/deps
 WINDOWS_CMAKE := --toolchain $(CURDIR)/cmake/mingw-w64.cmake -DCMAKE_BUILD_TYPE=Release
-SDL2_WINDOWS := $(WINDOWS_DEPS)/lib/cmake/SDL2/SDL2Config.cmake
 GTEST_WINDOWS := $(WINDOWS_DEPS)/lib/cmake/GTest/GTestConfig.cmake
 
-windows: windows-deps $(SDL2_WINDOWS) $(GTEST_WINDOWS)
-	cmake -S . -B build-windows $(WINDOWS_CMAKE) -DCMAKE_PREFIX_PATH=$(WINDOWS_DEPS) \
-		-DQUENTAVOX_TESTS=ON -DQUENTAVOX_BENCH=OFF
+# SDL2_DIR is given outright, so a configure from before the cache, which
+# found SDL2 in build-windows/deps, finds the cached one now.
+windows: windows-deps $(GTEST_WINDOWS)
+	sdl2=$$(JOBS=$(JOBS) scripts/build-sdl2 windows) && \
+	cmake -S . -B build-windows $(WINDOWS_CMAKE) -DCMAKE_PREFIX_PATH="$$sdl2;$(WINDOWS_DEPS)" \
+		-DSDL2_DIR=$$sdl2/lib/cmake/SDL2 -DQUENTAVOX_TESTS=ON -DQUENTAVOX_BENCH=OFF
 	scripts/wine-session build-windows/wineprefix cmake --build build-windows -j $(JOBS)
 
 windows-deps:
 	@scripts/install-deps $(WINDOWS_PACKAGES)
-
-$(SDL2_WINDOWS): | windows-deps
-	rm -rf build-windows/sdl2-source build-windows/sdl2
-	scripts/fetch-sdl2-source build-windows/sdl2-source
-	cmake -S build-windows/sdl2-source/libsdl2-*/ -B build-windows/sdl2 $(WINDOWS_CMAKE) \
-		-DCMAKE_INSTALL_PREFIX=$(WINDOWS_DEPS) -DSDL_SHARED=OFF -DSDL_STATIC=ON -DSDL_TEST=OFF
-	cmake --build build-windows/sdl2 -j $(JOBS)
-	cmake --install build-windows/sdl2
 
 $(GTEST_WINDOWS): | windows-deps
 	cmake -S /usr/src/googletest -B build-windows/googletest $(WINDOWS_CMAKE) \
@@ -149,3 +148,30 @@ test-windows: windows build test-deps
 	scripts/wine-session build-windows/wineprefix ctest --test-dir build-windows --output-on-failure -L unit
 	ctest --test-dir build-windows --output-on-failure -L e2e
 	@grep -h '^skipped under Wine' build-windows/Testing/Temporary/LastTest.log || true
+
+# The web: `make web` builds quentavox.js and quentavox.wasm with emscripten
+# against SDL2 built for the web (once, kept in the same cache as Windows'),
+# and leaves the page ready to serve in build-web/quentavox-<version>-web/
+# and packed in build-web/quentavox-<version>-web.zip. The level check and
+# the picture embedder it runs are the native build's.
+WEB_PACKAGES := cmake make g++ pkg-config libsdl2-dev emscripten
+TEST_WEB_PACKAGES := chromium nodejs
+
+web: web-deps
+	$(CONFIGURE)
+	cmake --build build -j $(JOBS) --target level_check embed_pictures
+	sdl2=$$(JOBS=$(JOBS) scripts/build-sdl2 web) && \
+	emcmake cmake -S . -B build-web -DCMAKE_BUILD_TYPE=Release -DSDL2_DIR=$$sdl2/lib/cmake/SDL2 \
+		-DQUENTAVOX_NATIVE_BUILD=$(CURDIR)/build
+	cmake --build build-web -j $(JOBS) --target web_zip
+
+web-deps:
+	@scripts/install-deps $(WEB_PACKAGES)
+
+test-web-deps:
+	@scripts/install-deps $(TEST_WEB_PACKAGES)
+
+# The page in headless Chromium; the frames it shows are checked with the
+# native build's reference renderer.
+test-web: build web test-web-deps
+	ctest --test-dir build-web --output-on-failure -L web

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "platform/error_report.h"
 
-#ifndef _WIN32
+#if !defined(_WIN32) && !defined(__EMSCRIPTEN__)
 #include <pthread.h>
 #include <sys/prctl.h>
 #include <unistd.h>
@@ -13,7 +13,7 @@
 
 #include "core/stored_window.h"
 
-#ifndef _WIN32
+#if !defined(_WIN32) && !defined(__EMSCRIPTEN__)
 namespace {
 
 pid_t programId = 0;
@@ -48,9 +48,9 @@ void reportToStderr(std::string_view message)
 // honoured even where it was ignored at start (a background job started
 // from a script ignores SIGINT): someone sent it to a program that can do
 // nothing else.
-#ifdef _WIN32
+#if defined(_WIN32) || defined(__EMSCRIPTEN__)
 // Windows shows the dialog inside the program's own process, and Ctrl+C or
-// ending the task ends both as usual.
+// ending the task ends both as usual. A page gets no signals.
 void endAtOnceOnSignal() {}
 #else
 void endAtOnceOnSignal()

@@ -17,7 +17,18 @@
 #include "platform/view_scale.h"
 #include "platform/window_icon.h"
 
+#ifdef __EMSCRIPTEN__
+#include "platform/browser.h"
+#endif
+
 namespace {
+
+#ifdef __EMSCRIPTEN__
+// The page scales the canvas to fit; the client area keeps its size.
+constexpr Uint32 windowFlags = SDL_WINDOW_HIDDEN;
+#else
+constexpr Uint32 windowFlags = SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE;
+#endif
 
 // The first display's size, in full screen, where the window covers it.
 // A window placed by the system opens on that display too.
@@ -32,12 +43,19 @@ SDL_Rect displaySize()
 // render box fits the display, and in a window the display's dpi over 96.
 std::int32_t chooseScale(const WindowOptions& options, const SDL_Rect& display)
 {
+#ifdef __EMSCRIPTEN__
+    // In a browser the page scales the canvas itself, in whole steps.
+    (void)options;
+    (void)display;
+    return 1;
+#else
     if (options.scale != 0) return options.scale;
     if (options.fullscreen) return scaleToFit(display.w, display.h, storedRenderBoxWidth, storedRenderBoxHeight);
     // A display that cannot tell its dpi leaves it 0.
     float dpi = 0;
     if (SDL_GetDisplayDPI(0, nullptr, &dpi, nullptr) != 0) dpi = 0;
     return scaleForDpi(dpi);
+#endif
 }
 
 }  // namespace
@@ -58,6 +76,9 @@ SdlPlatform::SdlPlatform(const WindowOptions& options)
     // Windows enlarges the window of a program that does not handle the
     // display's dpi itself, smoothly; this one shows it at a whole scale.
     SDL_SetHint(SDL_HINT_WINDOWS_DPI_AWARENESS, "system");
+    // In a browser, keys reach the game only while its canvas has the focus,
+    // not wherever on the page they are typed.
+    SDL_SetHint(SDL_HINT_EMSCRIPTEN_KEYBOARD_ELEMENT, "#canvas");
     if (SDL_Init(SDL_INIT_VIDEO) != 0) failWithSdlError("cannot open the window (is there a display?)");
     // Without a display SDL falls back to drawing off screen, where nobody
     // would see the window; that is only wanted when asked for by name.
@@ -76,7 +97,7 @@ SdlPlatform::SdlPlatform(const WindowOptions& options)
     const int height = options.fullscreen ? display.h : storedClientHeight * scale;
     const Uint32 fullscreen = options.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
     window = SDL_CreateWindow(appTitle, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, width, height,
-                              SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE | fullscreen);
+                              windowFlags | fullscreen);
     if (!window) {
         const std::string error = SDL_GetError();
         SDL_Quit();
@@ -108,6 +129,11 @@ void SdlPlatform::Show(FormEvents& form)
 
 void SdlPlatform::DoEvents(FormEvents& form)
 {
+#ifdef __EMSCRIPTEN__
+    // A page's keys arrive, and its canvas shows the last frame, only while
+    // the program has handed control back to the browser: once a pass, here.
+    browserSleep(0);
+#endif
     SDL_Event event;
     while (SDL_PollEvent(&event)) deliver(event, form);
 }
@@ -187,6 +213,12 @@ void SdlPlatform::releaseHeldKeys(FormEvents& form)
 // of sight. On its own it is centred on the screen and opens on top.
 void SdlPlatform::ReportError(std::string_view message)
 {
+#ifdef __EMSCRIPTEN__
+    // The page shows the line from stderr in itself; SDL's dialog there
+    // would be an alert() that blocks the page.
+    static_cast<void>(message);
+    return;
+#endif
     const std::string line = reportLine(message);
     endAtOnceOnSignal();
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, appTitle, line.c_str(), nullptr);

@@ -12,13 +12,20 @@
 //       match ("N ticks: ...") and exits 0; exits 1 if none matches and 2
 //       on bad arguments. A SHOT that is no readable picture ends it with
 //       the picture loader's run-time error.
+//   render_reference --window SHOT.bmp LEFT TOP [KEY:TICKS...]
+//       compares the whole of SHOT, a client area, with the window as the
+//       program paints it: its face and the box's border as well as the view.
+
+#include <SDL.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <string_view>
 #include <vector>
 
+#include "gfx/window_face.h"
 #include "tests/pixels.h"
 #include "tests/started_form.h"
 
@@ -33,6 +40,11 @@ struct Hold {
 
 int main(int argc, char** argv)
 {
+    const bool wholeWindow = argc > 1 && std::string_view(argv[1]) == "--window";
+    if (wholeWindow) {
+        --argc;
+        ++argv;
+    }
     bool usable = argc >= 4;
     std::vector<Hold> holds;
     for (int i = 4; i < argc; ++i) {
@@ -41,7 +53,7 @@ int main(int argc, char** argv)
                  hold.key <= 255 && hold.ticks >= 0;
     }
     if (!usable) {
-        std::fprintf(stderr, "usage: %s SHOT.bmp LEFT TOP [KEY:TICKS...]\n", argv[0]);
+        std::fprintf(stderr, "usage: render_reference [--window] SHOT.bmp LEFT TOP [KEY:TICKS...]\n");
         return 2;
     }
     std::ifstream file(argv[1], std::ios::binary);
@@ -59,6 +71,17 @@ int main(int argc, char** argv)
         return 2;
     }
     const DeviceContext box{whole.pixels + top * whole.pitch + left, view.width, view.height, whole.pitch};
+    // The window as the platform paints it, at the size of the shot.
+    const Surface window(whole.width, whole.height);
+    const std::int32_t border = form.picRender.BorderWidth();
+    const SDL_Rect outer{left - border, top - border, view.width + 2 * border, view.height + 2 * border};
+    SDL_Rect inside{left, top, view.width, view.height};
+    const auto differing = [&] {
+        if (!wholeWindow) return differingPixels(view, box);
+        paintWindowFace(window.image(), outer, border);
+        if (SDL_BlitSurface(form.picRender.image(), nullptr, window.image(), &inside) != 0) std::exit(2);
+        return differingPixels(window.hDC(), whole);
+    };
 
     const auto holdOnly = [&](int key) {
         form.state.keyState.fill(falseFlag);
@@ -74,9 +97,9 @@ int main(int argc, char** argv)
     for (int tick = 0; tick <= scanned.ticks; ++tick) {
         if (tick > 0) form.GameCode();
         form.Raycast(form.picRender);
-        const long differing = differingPixels(view, box);
-        if (closest < 0 || differing < closest) closest = differing;
-        if (differing == 0) {
+        const long differs = differing();
+        if (closest < 0 || differs < closest) closest = differs;
+        if (differs == 0) {
             std::printf("%d ticks: x %.4f y %.4f angle %.0f\n", tick, double{form.state.playerX},
                         double{form.state.playerY}, double{form.state.playerAngle});
             return 0;
