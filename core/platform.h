@@ -37,6 +37,9 @@ public:
     virtual void DoEvents(FormEvents& form) = 0;
     // Milliseconds since the system started.
     virtual std::int64_t GetTickCount() = 0;
+    // Gives the processor away for at least this many milliseconds; handles
+    // no events meanwhile.
+    virtual void Sleep(std::int64_t milliseconds) = 0;
     virtual std::string_view AppTitle() const = 0;
     virtual void SetCaption(std::string_view caption) = 0;
     virtual ClientSize ClientArea() const = 0;

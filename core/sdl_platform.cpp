@@ -148,6 +148,11 @@ void SdlPlatform::ReportError(std::string_view message)
 
 std::int64_t SdlPlatform::GetTickCount() { return millisecondsSinceBoot(); }
 
+void SdlPlatform::Sleep(std::int64_t milliseconds)
+{
+    SDL_Delay(static_cast<Uint32>(std::clamp<std::int64_t>(milliseconds, 0, 1000)));
+}
+
 void SdlPlatform::SetCaption(std::string_view text)
 {
     const std::size_t length = std::min(text.size(), caption.size() - 1);

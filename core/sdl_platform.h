@@ -22,6 +22,7 @@ public:
     void Show(FormEvents& form) override;
     void DoEvents(FormEvents& form) override;
     std::int64_t GetTickCount() override;
+    void Sleep(std::int64_t milliseconds) override;
     std::string_view AppTitle() const override { return appTitle; }
     void SetCaption(std::string_view caption) override;
     ClientSize ClientArea() const override;

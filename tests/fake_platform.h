@@ -31,7 +31,11 @@ public:
     std::int64_t advancePerRead = 0;
     ClientSize client{storedClientWidth, storedClientHeight};
 
+    // A sleep moves the clock on by what was asked plus this much.
+    std::int64_t sleepOverrun = 0;
+
     std::vector<std::string> captions;
+    std::vector<std::int64_t> sleeps;  // each sleep asked for, in milliseconds
     std::vector<std::int64_t> presentedAt;  // clock reading at each Refresh
     int shows = 0;
 
@@ -61,6 +65,13 @@ public:
             throw std::logic_error("the scripted clock never advances");
         }
         return reading;
+    }
+
+    void Sleep(std::int64_t milliseconds) override
+    {
+        sleeps.push_back(milliseconds);
+        now += milliseconds + sleepOverrun;
+        idleReads = 0;
     }
 
     std::string_view AppTitle() const override { return appTitle; }
