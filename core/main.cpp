@@ -3,16 +3,38 @@
 
 #include <exception>
 #include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "core/error_report.h"
 #include "core/frmMain.h"
 #include "core/sdl_platform.h"
+#include "platform/command_line.h"
+#include "platform/user_text.h"
 
-int main()
+int main(int argc, char** argv)
 {
+    const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const CommandLine command = readCommandLine(arguments);
+    switch (command.action) {
+    case CommandLine::Action::Run:
+        break;
+    case CommandLine::Action::Help:
+        showUserText(usage(), UserStream::Output);
+        return 0;
+    case CommandLine::Action::Version:
+        showUserText(versionLine(), UserStream::Output);
+        return 0;
+    case CommandLine::Action::Refuse:
+        showUserText(command.problem + "\n" + std::string(usage()), UserStream::Error);
+        return 2;
+    }
+
+    const FineTimer fineTimer;
     std::unique_ptr<SdlPlatform> platform;
     try {
-        platform = std::make_unique<SdlPlatform>();
+        platform = std::make_unique<SdlPlatform>(command.window);
         frmMain form(*platform);
         form.Form_Load();
     } catch (const ProgramEnd&) {

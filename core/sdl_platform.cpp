@@ -15,7 +15,7 @@
 #include "core/window_icon.h"
 #include "render/surface.h"
 
-SdlPlatform::SdlPlatform()
+SdlPlatform::SdlPlatform(const WindowOptions&)
 {
     // The frame is drawn in software; without this SDL would first open a
     // hidden OpenGL window to try an accelerated path, which costs a tenth of

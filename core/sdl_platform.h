@@ -8,13 +8,14 @@
 #include "core/platform.h"
 #include "core/stored_window.h"
 #include "input/key_codes.h"
+#include "platform/window_options.h"
 
 struct SDL_Window;
 union SDL_Event;
 
 class SdlPlatform final : public Platform {
 public:
-    SdlPlatform();
+    explicit SdlPlatform(const WindowOptions& options = {});
     ~SdlPlatform() override;
     SdlPlatform(const SdlPlatform&) = delete;
     SdlPlatform& operator=(const SdlPlatform&) = delete;

@@ -12,6 +12,7 @@
 #include <SDL.h>
 
 #ifdef _WIN32
+#include <windows.h>
 #include <timeapi.h>
 #endif
 
