@@ -13,6 +13,7 @@
 #include "core/system_clock.h"
 #include "core/window_face.h"
 #include "core/window_icon.h"
+#include "platform/video_drivers.h"
 #include "render/surface.h"
 
 SdlPlatform::SdlPlatform(const WindowOptions&)
@@ -21,6 +22,7 @@ SdlPlatform::SdlPlatform(const WindowOptions&)
     // hidden OpenGL window to try an accelerated path, which costs a tenth of
     // a second at start-up and some 80 MB of driver code.
     SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    leaveOutUnreachableVideoDrivers();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) failWithSdlError("cannot open the window (is there a display?)");
     // Without a display SDL falls back to drawing off screen, where nobody
     // would see the window; that is only wanted when asked for by name.
