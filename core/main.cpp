@@ -42,9 +42,15 @@ int main(int argc, char** argv)
     } catch (const std::exception& error) {
         // Every run-time error ends up here, at the top of the event that
         // raised it. Without a window there is nowhere to show a dialog, and
-        // one nobody can see would keep the program from ever ending.
+        // one nobody can see would keep the program from ever ending: the
+        // line goes where the usage would go, which on Windows, started
+        // from neither a console nor a script, is a message box.
+        if (!platform) {
+            showUserText(reportLine(error.what()) + "\n", UserStream::Error);
+            return 1;
+        }
         reportToStderr(error.what());
-        if (platform) platform->ReportError(error.what());
+        platform->ReportError(error.what());
         return 1;
     }
     return 0;
