@@ -11,6 +11,7 @@
 #include "core/frmMain.h"
 #include "core/sdl_platform.h"
 #include "platform/command_line.h"
+#include "platform/fine_timer.h"
 #include "platform/user_text.h"
 
 int main(int argc, char** argv)

@@ -6,7 +6,6 @@
 #ifdef _WIN32
 #include <SDL.h>
 #include <windows.h>
-#include <timeapi.h>
 
 #include <string>
 
@@ -40,9 +39,6 @@ void showUserText(std::string_view text, UserStream stream)
                              appTitle, shown.c_str(), nullptr);
 }
 
-FineTimer::FineTimer() { timeBeginPeriod(1); }
-FineTimer::~FineTimer() { timeEndPeriod(1); }
-
 #else
 
 void showUserText(std::string_view text, UserStream stream)
@@ -51,8 +47,5 @@ void showUserText(std::string_view text, UserStream stream)
     std::fwrite(text.data(), 1, text.size(), file);
     std::fflush(file);
 }
-
-FineTimer::FineTimer() = default;
-FineTimer::~FineTimer() = default;
 
 #endif
