@@ -4,5 +4,6 @@
 # (root's has none, nor has that of a session that systemd starts).
 # Set by the caller: entry_source, entry_output, games_dir.
 file(READ ${entry_source} entry)
-string(REGEX REPLACE "\nExec=[^\n]*" "\nExec=${CMAKE_INSTALL_PREFIX}/${games_dir}/quentavox" entry "${entry}")
+# Every Exec line, the full-screen action's too, keeps its options.
+string(REGEX REPLACE "\nExec=quentavox" "\nExec=${CMAKE_INSTALL_PREFIX}/${games_dir}/quentavox" entry "${entry}")
 file(WRITE ${entry_output} "${entry}")

@@ -1,13 +1,18 @@
 # SPDX-License-Identifier: MIT
 # The zip a Windows user downloads: quentavox.exe, which needs only the DLLs
-# that come with Windows, with the README and the licence beside it.
+# that come with Windows, with a README.txt written for Windows users and the
+# licence as LICENSE.txt beside it, both with Windows line ends so that any
+# editor shows them right.
 set(windows_zip ${CMAKE_BINARY_DIR}/quentavox-${PROJECT_VERSION}-win64.zip)
 set(zip_folder ${CMAKE_BINARY_DIR}/zip)
-set(zip_documents README.md)
+set(zip_texts ${CMAKE_BINARY_DIR}/zip-texts)
+configure_file(${CMAKE_SOURCE_DIR}/packaging/windows/README.txt ${zip_texts}/README.txt @ONLY NEWLINE_STYLE CRLF)
+set(zip_documents README.txt)
 if(EXISTS ${CMAKE_SOURCE_DIR}/LICENSE)
-  list(APPEND zip_documents LICENSE)
+  configure_file(${CMAKE_SOURCE_DIR}/LICENSE ${zip_texts}/LICENSE.txt @ONLY NEWLINE_STYLE CRLF)
+  list(APPEND zip_documents LICENSE.txt)
 endif()
-list(TRANSFORM zip_documents PREPEND ${CMAKE_SOURCE_DIR}/ OUTPUT_VARIABLE zip_sources)
+list(TRANSFORM zip_documents PREPEND ${zip_texts}/ OUTPUT_VARIABLE zip_sources)
 
 add_custom_command(
   OUTPUT ${windows_zip}

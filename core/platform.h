@@ -38,6 +38,9 @@ public:
     virtual void DoEvents(FormEvents& form) = 0;
     // Milliseconds since the system started.
     virtual std::int64_t GetTickCount() = 0;
+    // Gives the processor away for at least this many milliseconds; handles
+    // no events meanwhile.
+    virtual void Sleep(std::int64_t milliseconds) = 0;
     // The same on every platform: the caption the window is created with.
     std::string_view AppTitle() const { return appTitle; }
     virtual void SetCaption(std::string_view caption) = 0;

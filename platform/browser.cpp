@@ -5,7 +5,7 @@
 
 #include <algorithm>
 
-#include "core/checked.h"
+#include "base/checked.h"
 
 namespace {
 

@@ -1,28 +1,41 @@
 // SPDX-License-Identifier: MIT
 // Quentavox: a first-person view of a 64 x 64 maze, walked with the keyboard.
 
-#include <cstdlib>
 #include <exception>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "platform/error_report.h"
 #include "core/frmMain.h"
 #include "platform/sdl_platform.h"
+#include "platform/command_line.h"
+#include "platform/fine_timer.h"
+#include "platform/user_text.h"
 
 int main(int argc, char** argv)
 {
-    // TEMPORARY, for testing the scaled view until the command line parser
-    // lands: --scale N and --fullscreen, unchecked. Replace with the parser.
-    WindowOptions options;
-    for (int i = 1; i < argc; ++i) {
-        const std::string_view argument = argv[i];
-        if (argument == "--fullscreen") options.fullscreen = true;
-        if (argument == "--scale" && i + 1 < argc) options.scale = std::atoi(argv[++i]);
+    const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const CommandLine command = readCommandLine(arguments);
+    switch (command.action) {
+    case CommandLine::Action::Run:
+        break;
+    case CommandLine::Action::Help:
+        showUserText(usage(), UserStream::Output);
+        return 0;
+    case CommandLine::Action::Version:
+        showUserText(versionLine(), UserStream::Output);
+        return 0;
+    case CommandLine::Action::Refuse:
+        showUserText(command.problem + "\n" + std::string(usage()), UserStream::Error);
+        return 2;
     }
+
+    const FineTimer fineTimer;
     std::unique_ptr<SdlPlatform> platform;
     try {
-        platform = std::make_unique<SdlPlatform>(options);
+        platform = std::make_unique<SdlPlatform>(command.window);
         frmMain form(*platform);
         form.Form_Load();
     } catch (const ProgramEnd&) {
@@ -30,9 +43,15 @@ int main(int argc, char** argv)
     } catch (const std::exception& error) {
         // Every run-time error ends up here, at the top of the event that
         // raised it. Without a window there is nowhere to show a dialog, and
-        // one nobody can see would keep the program from ever ending.
+        // one nobody can see would keep the program from ever ending: the
+        // line goes where the usage would go, which on Windows, started
+        // from neither a console nor a script, is a message box.
+        if (!platform) {
+            showUserText(reportLine(error.what()) + "\n", UserStream::Error);
+            return 1;
+        }
         reportToStderr(error.what());
-        if (platform) platform->ReportError(error.what());
+        platform->ReportError(error.what());
         return 1;
     }
     return 0;

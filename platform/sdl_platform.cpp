@@ -14,6 +14,7 @@
 #include "platform/error_report.h"
 #include "platform/sdl_keys.h"
 #include "platform/system_clock.h"
+#include "platform/video_drivers.h"
 #include "platform/view_scale.h"
 #include "platform/window_icon.h"
 
@@ -79,6 +80,7 @@ SdlPlatform::SdlPlatform(const WindowOptions& options)
     // In a browser, keys reach the game only while its canvas has the focus,
     // not wherever on the page they are typed.
     SDL_SetHint(SDL_HINT_EMSCRIPTEN_KEYBOARD_ELEMENT, "#canvas");
+    leaveOutUnreachableVideoDrivers();
     if (SDL_Init(SDL_INIT_VIDEO) != 0) failWithSdlError("cannot open the window (is there a display?)");
     // Without a display SDL falls back to drawing off screen, where nobody
     // would see the window; that is only wanted when asked for by name.
@@ -225,6 +227,17 @@ void SdlPlatform::ReportError(std::string_view message)
 }
 
 std::int64_t SdlPlatform::GetTickCount() { return millisecondsSinceBoot(); }
+
+void SdlPlatform::Sleep(std::int64_t milliseconds)
+{
+    const auto wait = static_cast<std::int32_t>(std::clamp<std::int64_t>(milliseconds, 0, 1000));
+#ifdef __EMSCRIPTEN__
+    // In a browser the wait is time handed back to the page.
+    browserSleep(wait);
+#else
+    SDL_Delay(static_cast<Uint32>(wait));
+#endif
+}
 
 void SdlPlatform::SetCaption(std::string_view text)
 {

@@ -25,6 +25,7 @@ public:
     void Show(FormEvents& form) override;
     void DoEvents(FormEvents& form) override;
     std::int64_t GetTickCount() override;
+    void Sleep(std::int64_t milliseconds) override;
     void SetCaption(std::string_view caption) override;
     ClientSize ClientArea() const override;
     void Present(const Surface& picture) override;

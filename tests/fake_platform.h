@@ -31,7 +31,11 @@ public:
     std::int64_t advancePerRead = 0;
     ClientSize client{storedClientWidth, storedClientHeight};
 
+    // A sleep moves the clock on by what was asked plus this much.
+    std::int64_t sleepOverrun = 0;
+
     std::vector<std::string> captions;
+    std::vector<std::int64_t> sleeps;  // each sleep asked for, in milliseconds
     std::vector<std::int64_t> presentedAt;  // clock reading at each Refresh
     int shows = 0;
 
@@ -63,6 +67,12 @@ public:
         return reading;
     }
 
+    void Sleep(std::int64_t milliseconds) override
+    {
+        sleeps.push_back(milliseconds);
+        now += milliseconds + sleepOverrun;
+        idleReads = 0;
+    }
     void SetCaption(std::string_view caption) override { captions.emplace_back(caption); }
     ClientSize ClientArea() const override { return client; }
     void Present(const Surface&) override { presentedAt.push_back(now); }

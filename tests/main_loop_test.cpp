@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "core/frmMain.h"
 #include "input/key_codes.h"
 #include "tests/fake_platform.h"
@@ -65,6 +68,22 @@ TEST(MainLoop, EveryPassTakesAtLeastNineMilliseconds)
     ASSERT_EQ(run.frames(), 6u);
     for (std::size_t i = 1; i < run.frames(); ++i) {
         EXPECT_GE(run.platform.presentedAt[i] - run.platform.presentedAt[i - 1], 9);
+    }
+}
+
+TEST(MainLoop, TheWaitSleepsUntilOneMillisecondBeforeThePassEndsAndWatchesTheClockAfter)
+{
+    // The clock moves 1 ms per read: the wait's first read comes `drawn` + 1
+    // ms after lastTick, and the pass still ends at the read that gives 9 ms.
+    for (const auto& [drawn, sleeps, ticks] : {std::tuple{0, std::vector<std::int64_t>{7}, 1},
+                                               {6, {1}, 1},
+                                               {7, {}, 1},
+                                               {30, {}, 4}}) {
+        ScriptedRun run({{FakePlatform::advance(drawn)}});
+        run.platform.advancePerRead = 1;
+        run.toTheEnd();
+        EXPECT_EQ(run.platform.sleeps, sleeps) << drawn << " ms drawing";
+        EXPECT_EQ(run.ticks(), ticks) << drawn << " ms drawing";
     }
 }
 

@@ -6,11 +6,11 @@ set(QUENTAVOX_NATIVE_BUILD ${CMAKE_SOURCE_DIR}/build CACHE PATH
     "The native build whose render_reference, close_window and caption_watch the tests under Wine use")
 set(native ${QUENTAVOX_NATIVE_BUILD}/tests/e2e)
 
-foreach(name caption first_frame keys close resize no_display)
+foreach(name caption first_frame keys close resize no_display command_line message_box)
   add_test(NAME e2e_${name} COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/under_wine.sh ${name}.sh)
   set_tests_properties(e2e_${name} PROPERTIES
     LABELS e2e
     TIMEOUT 300
     SKIP_RETURN_CODE 77
-    ENVIRONMENT "QUENTAVOX_EXE=$<TARGET_FILE:quentavox>;WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;RENDER_REFERENCE=${native}/render_reference;CLOSE_WINDOW=${native}/close_window;CAPTION_WATCH=${native}/caption_watch")
+    ENVIRONMENT "QUENTAVOX_EXE=$<TARGET_FILE:quentavox>;QUENTAVOX_VERSION=${PROJECT_VERSION};WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;RENDER_REFERENCE=${native}/render_reference;CLOSE_WINDOW=${native}/close_window;CAPTION_WATCH=${native}/caption_watch")
 endforeach()
