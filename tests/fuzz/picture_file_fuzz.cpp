@@ -86,8 +86,10 @@ void check(const std::filesystem::path& path, const std::uint8_t* data, std::siz
     const std::uint32_t infoLength = number(data, 14, 4);
     if (infoLength != 12 && (infoLength < 40 || infoLength > 124)) failed("accepted an unknown header", read.problem);
     const bool os2 = infoLength == 12;
-    const std::int64_t width = os2 ? number(data, 18, 2) : std::int32_t(number(data, 18, 4));
-    const std::int64_t height = os2 ? number(data, 20, 2) : std::int32_t(number(data, 22, 4));
+    // Signed in a Windows header; a negative height means top row first.
+    const auto signedNumber = [&](std::size_t at) { return std::int64_t{std::int32_t(number(data, at, 4))}; };
+    const std::int64_t width = os2 ? number(data, 18, 2) : signedNumber(18);
+    const std::int64_t height = os2 ? number(data, 20, 2) : signedNumber(22);
     if (width != wanted.width || (height != wanted.height && height != -std::int64_t{wanted.height})) {
         failed("accepted a picture of another size", read.problem);
     }
