@@ -74,10 +74,11 @@ wait_until() {
 # Starts Xvfb on a display number it picks itself (so parallel tests never
 # collide) and points DISPLAY at it. No window manager runs. The root window
 # is plain black, so a window shows one flat colour until it draws.
-# Xvfb writes the number to the pipe once it accepts clients, so no probe is
-# needed. -noreset: by default the server resets whenever its last client
-# leaves, and a client that connects during the reset is turned away ("cannot
-# open display"), which a probe that connects and leaves would provoke.
+# Xvfb writes the number to the pipe once it listens, and from then on a
+# client that connects is served, so no probe is needed. -noreset: by default
+# the server resets whenever its last client leaves, and a client connecting
+# during the reset is turned away ("cannot open display"); a probe, or any
+# helper client, that connects and leaves before the program would provoke it.
 start_xvfb() {
     mkfifo "$WORK/display"
     Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -br -nolisten tcp 3>"$WORK/display" \
