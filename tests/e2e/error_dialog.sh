@@ -54,6 +54,7 @@ for signal in TERM INT; do
     PROGRAM_PID=""
     echo "SIG$signal: ended $took ms after the signal, status $status"
     [ "$status" -eq 1 ] || fail "exit status $status after SIG$signal, expected 1"
-    wait_until "$PATIENCE" eval '[ -z "$(dialog)" ]' || fail "the dialog was still there $PATIENCE s after the program ended"
+    wait_until "$PATIENCE" eval '[ -z "$(dialog)" ]' ||
+        fail "the dialog was still there $PATIENCE s after the program ended"
 done
 echo "PASS"

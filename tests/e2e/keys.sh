@@ -29,7 +29,8 @@ xdotool windowfocus --sync "$WINDOW"
 # Walking forward from the start: whatever the level, the start cell is open
 # floor, so the player gets at least to its far edge.
 xdotool keydown Up
-wait_until "$PATIENCE" view_changed_from "$WORK/start.bmp" || fail "holding up did not change the view within $PATIENCE s"
+wait_until "$PATIENCE" view_changed_from "$WORK/start.bmp" ||
+    fail "holding up did not change the view within $PATIENCE s"
 xdotool keyup Up
 wait_for_still_frame "$WORK/walked.bmp" || fail "the view kept changing after up was released"
 walked=$("$RENDER_REFERENCE" "$WORK/walked.bmp" "$LEFT" "$TOP" "Up:$MAX_TICKS") ||
@@ -38,7 +39,8 @@ echo "walked: $walked"
 
 # Then turning right where the walk ended.
 xdotool keydown Right
-wait_until "$PATIENCE" view_changed_from "$WORK/walked.bmp" || fail "holding right did not turn the view within $PATIENCE s"
+wait_until "$PATIENCE" view_changed_from "$WORK/walked.bmp" ||
+    fail "holding right did not turn the view within $PATIENCE s"
 xdotool keyup Right
 wait_for_still_frame "$WORK/turned.bmp" || fail "the view kept changing after right was released"
 turned=$("$RENDER_REFERENCE" "$WORK/turned.bmp" "$LEFT" "$TOP" "Up:${walked%% *}" "Right:$MAX_TICKS") ||

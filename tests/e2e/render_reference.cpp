@@ -8,9 +8,9 @@
 //       with the start view, or with the views a user sees while holding
 //       keys from the start: each KEY, one of the keys that move the player
 //       named as xdotool names them (Up, Down, Left, Right, comma, period),
-//       is held alone for
-//       TICKS ticks, one after another, and the view is compared before the
-//       last hold's first tick and after each of its ticks. Prints the first
+//       is held alone for TICKS ticks, one after another, and the view is
+//       compared before the last hold's first tick and after each of its
+//       ticks. Prints the first
 //       match ("N ticks: ...") and exits 0; exits 1 if none matches and 2
 //       on bad arguments. A SHOT that is no readable picture ends it with
 //       the picture loader's run-time error.
