@@ -6,7 +6,8 @@
 source "$(dirname "$0")/lib.sh"
 : "${CLOSE_WINDOW:?}"
 start_window
-wait_until "$PATIENCE" eval '[[ "$(caption)" == *fps ]]' || fail "the main loop never wrote the caption within $PATIENCE s"
+wait_until "$PATIENCE" eval '[[ "$(caption)" == *fps ]]' ||
+    fail "the main loop did not write the caption within $PATIENCE s"
 
 asked=$(now_ms)
 "$CLOSE_WINDOW" "$WINDOW" || fail "the close request could not be sent"
