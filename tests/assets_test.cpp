@@ -2,8 +2,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <array>
-#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -17,8 +15,6 @@
 #include "tests/runtime_error.h"
 
 namespace {
-
-int channel(std::uint32_t colour, int index) { return int((colour >> (8 * index)) & 0xFF); }
 
 TEST(LevelMap, UnlistedColourRepeatsThePixelReadBefore)
 {
@@ -41,41 +37,6 @@ TEST(LevelMap, UnlistedColourRepeatsThePixelReadBefore)
     MapCells cells;
     decodeMap(picture, cells);
     for (const Paint& p : paints) EXPECT_EQ(cells(p.x, p.y), p.code) << p.x << ", " << p.y;
-}
-
-TEST(WallTextures, RightHalfIsTheFaceAtSixTenths)
-{
-    for (int n = 1; n <= 5; ++n) {
-        const Surface texture = loadFixture("texture" + std::to_string(n) + ".bmp");
-        int mismatches = 0;
-        for (int y = 0; y < 64; ++y) {
-            for (int c = 0; c < 64; ++c) {
-                const std::uint32_t face = GetPixel(texture.hDC(), c, y);
-                const std::uint32_t shaded = GetPixel(texture.hDC(), 64 + c, y);
-                for (int i = 0; i < 3; ++i) mismatches += channel(shaded, i) != std::lround(channel(face, i) * 0.6);
-            }
-        }
-        EXPECT_EQ(mismatches, 0) << "texture " << n;
-    }
-}
-
-TEST(Backdrop, GreyCeilingOverGreenFloorInRowsOfOneColourGiveOrTakeOne)
-{
-    const Surface picture = loadFixture("backdrop.bmp");
-    const DeviceContext backdrop = picture.hDC();
-    EXPECT_EQ(GetPixel(backdrop, 0, 0), 0x00ABABABu);   // (171, 171, 171)
-    EXPECT_EQ(GetPixel(backdrop, 0, 31), 0x00414141u);  // (65, 65, 65)
-    EXPECT_EQ(GetPixel(backdrop, 0, 32), 0x002E5600u);  // (0, 86, 46)
-    for (int y = 0; y < 64; ++y) {
-        for (int x = 0; x < 64; ++x) {
-            const std::uint32_t colour = GetPixel(backdrop, x, y);
-            const int r = channel(colour, 0);
-            ASSERT_TRUE(y < 32 ? r == channel(colour, 1) && r == channel(colour, 2) : r == 0) << x << ", " << y;
-            for (int i = 0; i < 3; ++i) {
-                ASSERT_LE(std::abs(channel(colour, i) - channel(GetPixel(backdrop, 0, y), i)), 2) << x << ", " << y;
-            }
-        }
-    }
 }
 
 TEST(Pictures, StartUpRefusesAPictureOfTheWrongSizeNamingIt)

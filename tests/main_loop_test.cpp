@@ -33,15 +33,12 @@ struct ScriptedRun {
 
 }  // namespace
 
-TEST(MainLoop, StartsAtTheCentreOfCellTwoTwoFacingZero)
+// A close request made during start-up arrives after the first frame.
+TEST(MainLoop, ACloseRequestAtOnceStillShowsTheWindowAndOneFrame)
 {
     ScriptedRun run({});
     run.toTheEnd();
     EXPECT_EQ(run.platform.shows, 1);
-    EXPECT_EQ(run.form.state.playerX, 2.5f);
-    EXPECT_EQ(run.form.state.playerY, 2.5f);
-    EXPECT_EQ(run.form.state.playerAngle, 0.0f);
-    // A close request made during start-up arrives after the first frame.
     EXPECT_EQ(run.frames(), 1u);
     EXPECT_TRUE(run.platform.captions.empty());
 }

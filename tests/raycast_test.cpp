@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
 #include <numbers>
 #include <random>
 #include <string>
@@ -213,9 +214,10 @@ TEST_F(RaycastTest, BadInputsFailInsteadOfDrawing)
     EXPECT_THROW(cast(2.5f, 2.5f, 180), RuntimeError);
 }
 
-// Whole frames, pixel for pixel. QUENTAVOX_UPDATE_GOLDEN=1 rewrites the
-// images instead of comparing, after a deliberate change to the pictures or
-// the renderer.
+// Whole frames, pixel for pixel. After a deliberate change to the pictures
+// or the renderer, QUENTAVOX_UPDATE_GOLDEN=1 rewrites the images that differ;
+// the test still fails for each, naming it, so the variable left set by
+// mistake never hides a fault.
 TEST_F(RaycastTest, FramesMatchTheGoldenImages)
 {
     struct Case {
@@ -226,21 +228,31 @@ TEST_F(RaycastTest, FramesMatchTheGoldenImages)
                           {"start_turned_90", 2.5f, 2.5f, 90},
                           {"large_hall", 20.5f, 45.5f, 45},
                           {"wall_half_cell", 2.5f, 2.5f, 270}};
+    const bool update = std::getenv("QUENTAVOX_UPDATE_GOLDEN") != nullptr;
     for (const Case& c : cases) {
         place(c.x, c.y, c.angle);
         form.Raycast(form.picRender);
         const std::string path = std::string(QUENTAVOX_SOURCE_DIR) + "/tests/golden/" + c.name + ".bmp";
-        if (std::getenv("QUENTAVOX_UPDATE_GOLDEN") != nullptr) {
-            ASSERT_EQ(SDL_SaveBMP(form.picRender.image(), path.c_str()), 0) << SDL_GetError();
-            continue;
-        }
-        const Surface golden = Surface::fromBmp(fileBytes(path), path);
-        const DeviceContext expected = golden.hDC();
         const DeviceContext actual = form.picRender.hDC();
-        ASSERT_TRUE(expected.width == actual.width && expected.height == actual.height) << c.name;
-        if (const long differing = differingPixels(actual, expected); differing > 0) {
+        std::string fault;
+        if (!std::filesystem::exists(path)) {
+            fault = "there is no " + path;
+        } else {
+            const Surface golden = Surface::fromBmp(fileBytes(path), path);
+            const DeviceContext expected = golden.hDC();
+            if (expected.width != actual.width || expected.height != actual.height) {
+                fault = "the stored frame has another size";
+            } else if (const long differing = differingPixels(actual, expected); differing > 0) {
+                fault = std::to_string(differing) + " pixels differ";
+            }
+        }
+        if (fault.empty()) continue;
+        if (update) {
+            ASSERT_EQ(SDL_SaveBMP(form.picRender.image(), path.c_str()), 0) << SDL_GetError();
+            ADD_FAILURE() << c.name << ": " << fault << "; rewrote " << path << " as QUENTAVOX_UPDATE_GOLDEN is set";
+        } else {
             SDL_SaveBMP(form.picRender.image(), (c.name + ".actual.bmp").c_str());
-            ADD_FAILURE() << c.name << ": " << differing << " pixels differ; see " << c.name << ".actual.bmp";
+            ADD_FAILURE() << c.name << ": " << fault << "; see " << c.name << ".actual.bmp";
         }
     }
 }

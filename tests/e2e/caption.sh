@@ -8,8 +8,12 @@ source "$(dirname "$0")/lib.sh"
 : "${CAPTION_WATCH:?}"
 
 start_xvfb
-"$CAPTION_WATCH" >"$WORK/watched" 2>"$WORK/watch.err" &
-wait_until 30 grep -qx ready "$WORK/watched" || fail "the caption watcher did not start"
+# The watcher records from before the program starts, so it sees every
+# caption. It says "ready" through the pipe, or closes it if it fails.
+mkfifo "$WORK/watch-ready"
+"$CAPTION_WATCH" 3>"$WORK/watch-ready" >"$WORK/watched" 2>"$WORK/watch.err" &
+read -r -t "$PATIENCE" ready <"$WORK/watch-ready" && [ "$ready" = ready ] ||
+    fail "the caption watcher did not start recording within $PATIENCE s: $(cat "$WORK/watch.err")"
 start_program
 find_window
 
@@ -22,7 +26,8 @@ captions() {
 enough_captions() {
     [ "$(captions | wc -l)" -ge 4 ]
 }
-wait_until 60 enough_captions || fail "the caption stopped changing: $(captions | tr '\n' '|')"
+wait_until "$PATIENCE" enough_captions ||
+    fail "fewer than 4 captions within $PATIENCE s: $(captions | tr '\n' '|')"
 captions >"$WORK/captions"
 echo "captions seen: $(tr '\n' '|' <"$WORK/captions")"
 

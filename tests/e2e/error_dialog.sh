@@ -3,11 +3,10 @@
 # Enlarged to 32767 x 32767 (no window manager limits it), the window can no
 # longer be drawn into, a run-time error. Its dialog opens inside the screen,
 # not in the middle of the huge window, and while it waits for the user,
-# SIGTERM and SIGINT each end the program within a second with exit status 1
-# and take the dialog with them.
+# SIGTERM and SIGINT each end the program with exit status 1 and take the
+# dialog with them. How soon is printed, not checked: the program ends on the
+# spot, but a busy machine may take long to run it.
 source "$(dirname "$0")/lib.sh"
-# The signal ends the program on the spot; a second is plenty.
-SIGNAL_MS=1000
 # The screen that start_xvfb makes.
 SCREEN_WIDTH=1280
 SCREEN_HEIGHT=1024
@@ -35,16 +34,16 @@ for signal in TERM INT; do
     start_program
     find_window
     xdotool windowsize "$WINDOW" 32767 32767
-    wait_until 30 grep -q 'run-time error: cannot draw into the window' "$WORK/program.err" ||
-        fail "no run-time error at 32767 x 32767"
-    wait_until 30 dialog_shown || fail "no error dialog on screen"
+    wait_until "$PATIENCE" grep -q 'run-time error: cannot draw into the window' "$WORK/program.err" ||
+        fail "no run-time error at 32767 x 32767 within $PATIENCE s"
+    wait_until "$PATIENCE" dialog_shown || fail "no error dialog on screen within $PATIENCE s"
     read -r x y width height < <(geometry "$DIALOG")
     ((x >= 0 && y >= 0 && x + width <= SCREEN_WIDTH && y + height <= SCREEN_HEIGHT)) ||
         fail "the ${width}x$height dialog at $x,$y is not inside the screen"
 
     # Waited for rather than polled, so the time is the program's own; a
-    # program that ignores the signal is killed after 10 s.
-    (sleep 10 && kill -KILL "$PROGRAM_PID") >/dev/null 2>&1 &
+    # program that ignores the signal is killed, which fails on its status.
+    (sleep "$PATIENCE" && kill -KILL "$PROGRAM_PID") >/dev/null 2>&1 &
     guard=$!
     sent=$(now_ms)
     kill -"$signal" "$PROGRAM_PID"
@@ -54,8 +53,8 @@ for signal in TERM INT; do
     kill "$guard" 2>/dev/null || true
     PROGRAM_PID=""
     echo "SIG$signal: ended $took ms after the signal, status $status"
-    ((took <= SIGNAL_MS)) || fail "the program took $took ms to end after SIG$signal"
     [ "$status" -eq 1 ] || fail "exit status $status after SIG$signal, expected 1"
-    wait_until 10 eval '[ -z "$(dialog)" ]' || fail "the dialog outlived the program"
+    wait_until "$PATIENCE" eval '[ -z "$(dialog)" ]' ||
+        fail "the dialog was still there $PATIENCE s after the program ended"
 done
 echo "PASS"

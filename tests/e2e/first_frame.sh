@@ -17,6 +17,6 @@ read -r width height < <(client_size)
 first_frame_shown() {
     screenshot "$WORK/first.bmp" && [ "$(identify -format '%k' "$WORK/first.bmp[316x236+14+14]")" -gt 1 ]
 }
-wait_until 30 first_frame_shown || fail "no frame was shown"
+wait_until "$PATIENCE" first_frame_shown || fail "no frame was shown within $PATIENCE s"
 "$RENDER_REFERENCE" "$WORK/first.bmp" 12 12 || fail "the first frame is not the start-position render"
 echo "PASS"

@@ -7,9 +7,6 @@
 source "$(dirname "$0")/lib.sh"
 : "${RENDER_REFERENCE:?}"
 
-# Virtual-key codes, as the program's key table and the reference tool use them.
-UP=38
-RIGHT=39
 # Ticks of one key hold that the reference tool searches: 24 s of holding.
 MAX_TICKS=3000
 # The render box in the window as it is created (see first_frame.sh).
@@ -20,7 +17,7 @@ start_window
 start_view_shown() {
     screenshot "$WORK/start.bmp" && "$RENDER_REFERENCE" "$WORK/start.bmp" "$LEFT" "$TOP" >/dev/null
 }
-wait_until 30 start_view_shown || fail "the start view was never shown"
+wait_until "$PATIENCE" start_view_shown || fail "the start view was not shown within $PATIENCE s"
 
 # Outside the render box nothing ever changes.
 view_changed_from() {
@@ -32,19 +29,21 @@ xdotool windowfocus --sync "$WINDOW"
 # Walking forward from the start: whatever the level, the start cell is open
 # floor, so the player gets at least to its far edge.
 xdotool keydown Up
-wait_until 30 view_changed_from "$WORK/start.bmp" || fail "holding up did not change the view"
+wait_until "$PATIENCE" view_changed_from "$WORK/start.bmp" ||
+    fail "holding up did not change the view within $PATIENCE s"
 xdotool keyup Up
 wait_for_still_frame "$WORK/walked.bmp" || fail "the view kept changing after up was released"
-walked=$("$RENDER_REFERENCE" "$WORK/walked.bmp" "$LEFT" "$TOP" "$UP:$MAX_TICKS") ||
+walked=$("$RENDER_REFERENCE" "$WORK/walked.bmp" "$LEFT" "$TOP" "Up:$MAX_TICKS") ||
     fail "after walking the window shows no view reachable by walking: $walked"
 echo "walked: $walked"
 
 # Then turning right where the walk ended.
 xdotool keydown Right
-wait_until 30 view_changed_from "$WORK/walked.bmp" || fail "holding right did not turn the view"
+wait_until "$PATIENCE" view_changed_from "$WORK/walked.bmp" ||
+    fail "holding right did not turn the view within $PATIENCE s"
 xdotool keyup Right
 wait_for_still_frame "$WORK/turned.bmp" || fail "the view kept changing after right was released"
-turned=$("$RENDER_REFERENCE" "$WORK/turned.bmp" "$LEFT" "$TOP" "$UP:${walked%% *}" "$RIGHT:$MAX_TICKS") ||
+turned=$("$RENDER_REFERENCE" "$WORK/turned.bmp" "$LEFT" "$TOP" "Up:${walked%% *}" "Right:$MAX_TICKS") ||
     fail "after turning the window shows no view reachable by turning: $turned"
 echo "turned: $turned"
 program_running || fail "the program ended"

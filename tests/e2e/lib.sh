@@ -15,6 +15,10 @@ WORK=$(mktemp -d "${TMPDIR:-/tmp}/quentavox-e2e.XXXXXX")
 XVFB_PID=""
 PROGRAM_PID=""
 WINDOW=""
+# How long to wait for anything that takes well under a second on an idle
+# machine. Generous, as a busy machine may run the program (under the
+# sanitizers, too) many times slower; a test fails only once it runs out.
+PATIENCE=120
 
 cleanup() {
     local status=$?
@@ -41,7 +45,7 @@ trap cleanup EXIT
 fail() {
     echo "FAIL: $*" >&2
     if [ -n "$XVFB_PID" ] && ! kill -0 "$XVFB_PID" 2>/dev/null; then
-        echo "(Xvfb on $DISPLAY is no longer running)" >&2
+        echo "(Xvfb on ${DISPLAY:-its display} is no longer running)" >&2
     fi
     if [ -s "$WORK/program.err" ]; then
         echo "--- program stderr:" >&2
@@ -70,17 +74,24 @@ wait_until() {
 # Starts Xvfb on a display number it picks itself (so parallel tests never
 # collide) and points DISPLAY at it. No window manager runs. The root window
 # is plain black, so a window shows one flat colour until it draws.
+# Xvfb writes the number to the pipe once it listens, and from then on a
+# client that connects is served, so no probe is needed. -noreset: by default
+# the server resets whenever its last client leaves, and a client connecting
+# during the reset is turned away ("cannot open display"); a probe, or any
+# helper client, that connects and leaves before the program would provoke it.
 start_xvfb() {
-    Xvfb -displayfd 3 -screen 0 1280x1024x24 -br -nolisten tcp 3>"$WORK/display" \
+    mkfifo "$WORK/display"
+    Xvfb -displayfd 3 -noreset -screen 0 1280x1024x24 -br -nolisten tcp 3>"$WORK/display" \
         >"$WORK/xvfb.log" 2>&1 &
     XVFB_PID=$!
-    wait_until 30 test -s "$WORK/display" || fail "Xvfb did not start: $(cat "$WORK/xvfb.log")"
-    DISPLAY=":$(head -n1 "$WORK/display")"
+    local number
+    # An Xvfb that ends without writing closes the pipe, so this returns at
+    # once; the deadline is only for one that hangs.
+    read -r -t 120 number <"$WORK/display" ||
+        fail "Xvfb did not announce a display within 120 s: $(cat "$WORK/xvfb.log")"
+    DISPLAY=":$number"
     export DISPLAY
     unset WAYLAND_DISPLAY
-    # The number is announced as soon as the socket exists; wait until the
-    # server also answers a client.
-    wait_until 30 eval 'xdpyinfo >/dev/null 2>&1' || fail "Xvfb on $DISPLAY does not answer"
 }
 
 # start_program [ARGUMENT...]: the program, with its command line.
@@ -112,7 +123,7 @@ find_window() {
         WINDOW=$(xdotool search --onlyvisible --name '^Quentavox' 2>/dev/null | head -n1)
         [ -n "$WINDOW" ]
     }
-    wait_until 30 visible_window || fail "no visible window captioned Quentavox"
+    wait_until "$PATIENCE" visible_window || fail "no visible window captioned Quentavox within $PATIENCE s"
 }
 
 caption() {
@@ -157,11 +168,12 @@ pixel() {
 }
 
 # wait_for_still_frame FILE: waits until two screenshots taken half a second
-# apart are identical, and leaves the later one in FILE.
+# apart are identical, and leaves the later one in FILE; fails after
+# $PATIENCE seconds.
 wait_for_still_frame() {
     local earlier="$WORK/still-earlier.bmp"
     still() {
         screenshot "$earlier" && sleep 0.5 && screenshot "$1" && same_pixels "$earlier" "$1"
     }
-    wait_until 30 still "$1"
+    wait_until "$PATIENCE" still "$1"
 }

@@ -6,9 +6,11 @@
 //   render_reference SHOT.bmp LEFT TOP [KEY:TICKS...]
 //       compares the render box whose outer corner is at (LEFT, TOP) in SHOT
 //       with the start view, or with the views a user sees while holding
-//       keys from the start: each virtual-key code KEY is held alone for
-//       TICKS ticks, one after another, and the view is compared before the
-//       last hold's first tick and after each of its ticks. Prints the first
+//       keys from the start: each KEY, one of the keys that move the player
+//       named as xdotool names them (Up, Down, Left, Right, comma, period),
+//       is held alone for TICKS ticks, one after another, and the view is
+//       compared before the last hold's first tick and after each of its
+//       ticks. Prints the first
 //       match ("N ticks: ...") and exits 0; exits 1 if none matches and 2
 //       on bad arguments. A SHOT that is no readable picture ends it with
 //       the picture loader's run-time error.
@@ -18,23 +20,50 @@
 
 #include <SDL.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fstream>
 #include <iterator>
+#include <string>
 #include <string_view>
 #include <vector>
 
 #include "gfx/window_face.h"
+#include "input/key_codes.h"
 #include "tests/pixels.h"
 #include "tests/started_form.h"
 
 namespace {
 
 struct Hold {
-    int key = 0;
+    vk::Code key = 0;
     int ticks = 0;
 };
+
+// KEY:TICKS, false when KEY is none of the six keys or TICKS no count.
+bool readHold(std::string_view argument, Hold& hold)
+{
+    struct Named {
+        std::string_view name;
+        vk::Code key;
+    };
+    static constexpr Named keys[] = {{"Up", vk::upArrow},       {"Down", vk::downArrow}, {"Left", vk::leftArrow},
+                                     {"Right", vk::rightArrow}, {"comma", vk::comma},    {"period", vk::fullStop}};
+    const std::size_t colon = argument.find(':');
+    if (colon == std::string_view::npos) return false;
+    const std::string_view name = argument.substr(0, colon);
+    const auto* named =
+        std::find_if(std::begin(keys), std::end(keys), [&](const Named& each) { return each.name == name; });
+    if (named == std::end(keys)) return false;
+    hold.key = named->key;
+    const std::string count(argument.substr(colon + 1));
+    char* end = nullptr;
+    const long ticks = std::strtol(count.c_str(), &end, 10);
+    if (count.empty() || *end != '\0' || ticks < 0 || ticks > 1000000) return false;
+    hold.ticks = static_cast<int>(ticks);
+    return true;
+}
 
 }  // namespace
 
@@ -49,8 +78,7 @@ int main(int argc, char** argv)
     std::vector<Hold> holds;
     for (int i = 4; i < argc; ++i) {
         Hold& hold = holds.emplace_back();
-        usable = usable && std::sscanf(argv[i], "%d:%d", &hold.key, &hold.ticks) == 2 && hold.key >= 0 &&
-                 hold.key <= 255 && hold.ticks >= 0;
+        usable = usable && readHold(argv[i], hold);
     }
     if (!usable) {
         std::fprintf(stderr, "usage: render_reference [--window] SHOT.bmp LEFT TOP [KEY:TICKS...]\n");

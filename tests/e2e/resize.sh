@@ -12,14 +12,14 @@ xdotool windowsize "$WINDOW" 1000 700
 resized() {
     [ "$(client_size)" = "1000 700" ]
 }
-wait_until 30 resized || fail "the window did not take the size 1000 x 700"
+wait_until "$PATIENCE" resized || fail "the window did not take the size 1000 x 700 within $PATIENCE s"
 left=342
 top=232
 
 frame_in_new_place() {
     screenshot "$WORK/resized.bmp" && "$RENDER_REFERENCE" "$WORK/resized.bmp" "$left" "$top" >/dev/null
 }
-wait_until 30 frame_in_new_place || fail "the frame is not shown inside the box at 342,232"
+wait_until "$PATIENCE" frame_in_new_place || fail "the frame is not shown inside the box at 342,232 within $PATIENCE s"
 
 # The sunken border: two rings, dark at the top and left, light at the
 # bottom and right; the window's face colour just outside.

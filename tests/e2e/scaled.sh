@@ -9,7 +9,7 @@
 source "$(dirname "$0")/lib.sh"
 : "${RENDER_REFERENCE:?}" "${CLOSE_WINDOW:?}"
 SCALE=${1:?usage: scaled.sh SCALE}
-UP=38
+UP=Up
 
 start_window --scale "$SCALE"
 read -r width height < <(client_size)

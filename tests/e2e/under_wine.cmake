@@ -6,7 +6,7 @@ set(QUENTAVOX_NATIVE_BUILD ${CMAKE_SOURCE_DIR}/build CACHE PATH
     "The native build whose render_reference, close_window and caption_watch the tests under Wine use")
 set(native ${QUENTAVOX_NATIVE_BUILD}/tests/e2e)
 
-foreach(name caption first_frame keys close resize no_display command_line message_box)
+foreach(name IN LISTS e2e_tests e2e_wine_only_tests)
   add_test(NAME e2e_${name} COMMAND bash ${CMAKE_CURRENT_SOURCE_DIR}/under_wine.sh ${name}.sh)
   set_tests_properties(e2e_${name} PROPERTIES
     LABELS e2e

@@ -21,7 +21,7 @@ const SITE = path.resolve(process.env.SITE ?? fail("SITE must name the folder to
 const RENDER_REFERENCE = process.env.RENDER_REFERENCE ?? "";
 const CHROMIUM = process.env.CHROMIUM ?? "/usr/bin/chromium";
 const WORK = fs.mkdtempSync(path.join(process.env.TMPDIR ?? os.tmpdir(), "quentavox-web."));
-// Virtual-key codes, as the program's key table and the reference tool use them.
+// The browser's key codes of the arrows, sent with their key events.
 const UP = 38;
 const RIGHT = 39;
 // What a player downloads at most, compressed as servers send it.
@@ -362,13 +362,13 @@ const scenarios = {
         await page.click("#canvas");
         if (!(await page.evaluate("document.activeElement.id === 'canvas'"))) fail("a click did not give the canvas the focus");
         await page.hold("ArrowUp", UP, 1500);
-        const walked = reference(writeBmp(path.join(WORK, "walked.bmp"), await page.stillFrame()), `${LEFT}`, `${TOP}`, `${UP}:${MAX_TICKS}`);
+        const walked = reference(writeBmp(path.join(WORK, "walked.bmp"), await page.stillFrame()), `${LEFT}`, `${TOP}`, `Up:${MAX_TICKS}`);
         console.log(`after holding up for 1.5 s: ${walked}`);
         if (walked.startsWith("0 ticks")) fail("holding up did not walk");
 
         await page.hold("ArrowRight", RIGHT, 1500);
         const turned = reference(writeBmp(path.join(WORK, "turned.bmp"), await page.stillFrame()), `${LEFT}`, `${TOP}`,
-            `${UP}:${walked.split(" ")[0]}`, `${RIGHT}:${MAX_TICKS}`);
+            `Up:${walked.split(" ")[0]}`, `Right:${MAX_TICKS}`);
         console.log(`after holding right for 1.5 s: ${turned}`);
         if (turned.startsWith("0 ticks")) fail("holding right did not turn");
 
