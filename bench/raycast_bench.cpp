@@ -14,6 +14,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/recording_reporter.h"
 #include "tests/started_form.h"
 
 namespace {
@@ -73,36 +74,6 @@ void copyFrame(benchmark::State& run, StartedForm& world, Size size)
         benchmark::ClobberMemory();
     }
 }
-
-// Passes everything to the console and keeps the CPU time per frame of every
-// repetition: on a machine shared with other work the CPU time is the
-// steadier figure, and the median of several repetitions steadier still.
-class RecordingReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
-                cpuTimes[run.run_name.function_name].push_back(run.GetAdjustedCPUTime());
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    // Microseconds per frame, or 0 for a benchmark that did not run.
-    double median(const std::string& name) const
-    {
-        const auto found = cpuTimes.find(name);
-        if (found == cpuTimes.end()) return 0;
-        std::vector<double> times = found->second;
-        const auto middle = times.begin() + std::ptrdiff_t(times.size() / 2);
-        std::nth_element(times.begin(), middle, times.end());
-        return *middle;
-    }
-
-private:
-    std::map<std::string, std::vector<double>> cpuTimes;
-};
 
 void printRatios(const RecordingReporter& reporter)
 {

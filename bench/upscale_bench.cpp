@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/recording_reporter.h"
 #include "platform/sdl_platform.h"
 #include "core/stored_window.h"
 #include "gfx/upscale.h"
@@ -74,33 +75,6 @@ void present(benchmark::State& run, StartedForm& world, int scale)
         benchmark::ClobberMemory();
     }
 }
-
-class RecordingReporter : public benchmark::ConsoleReporter {
-public:
-    void ReportRuns(const std::vector<Run>& runs) override
-    {
-        for (const Run& run : runs) {
-            if (run.run_type == Run::RT_Iteration && !run.error_occurred) {
-                cpuTimes[run.run_name.function_name].push_back(run.GetAdjustedCPUTime());
-            }
-        }
-        ConsoleReporter::ReportRuns(runs);
-    }
-
-    // Microseconds, the median of the repetitions; 0 for one that did not run.
-    double median(const std::string& name) const
-    {
-        const auto found = cpuTimes.find(name);
-        if (found == cpuTimes.end()) return 0;
-        std::vector<double> times = found->second;
-        const auto middle = times.begin() + std::ptrdiff_t(times.size() / 2);
-        std::nth_element(times.begin(), middle, times.end());
-        return *middle;
-    }
-
-private:
-    std::map<std::string, std::vector<double>> cpuTimes;
-};
 
 void printShares(const RecordingReporter& reporter)
 {

@@ -4,15 +4,10 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
-
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <random>
 #include <string>
 #include <vector>
 
@@ -20,6 +15,7 @@
 #include "assets/map_decoding.h"
 #include "assets/picture_file.h"
 #include "tests/fixture_pictures.h"
+#include "tests/scratch_folder.h"
 
 namespace {
 
@@ -29,46 +25,6 @@ namespace fs = std::filesystem;
 // which under Windows may lie on another drive.
 const std::string levelCheck = fs::absolute(LEVEL_CHECK).string();
 const std::string makePictures = (fs::absolute(LEVEL_CHECK).parent_path() / "make_pictures").string();
-
-// The exit code of a command run by std::system: sh reports a wait status,
-// cmd.exe the code itself.
-int exitCode(int status)
-{
-#ifdef _WIN32
-    return status;
-#else
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-#endif
-}
-
-// A new folder of the test's own, removed with everything in it afterwards.
-fs::path newScratchFolder()
-{
-    std::random_device random;
-    for (;;) {
-        const fs::path path = fs::temp_directory_path() / ("quentavox-test-" + std::to_string(random()));
-        if (fs::create_directory(path)) return path;
-    }
-}
-
-struct ScratchFolder {
-    const fs::path path = newScratchFolder();
-    ~ScratchFolder() { fs::remove_all(path); }
-
-    // Runs a command in the folder; its exit code and everything it printed.
-    std::pair<int, std::string> run(const std::string& command) const
-    {
-#ifdef _WIN32
-        // cmd.exe moves to the folder's drive only when told to.
-        const std::string enter = "cd /d \"";
-#else
-        const std::string enter = "cd \"";
-#endif
-        const int status = std::system((enter + path.string() + "\" && " + command + " > output.log 2>&1").c_str());
-        std::ifstream log(path / "output.log");
-        return {exitCode(status), {std::istreambuf_iterator<char>(log), {}}};
-    }
-};
 
 void paint(const Surface& picture, int x, int y, std::uint32_t colour)  // colour as stored, 0x00RRGGBB
 {

@@ -2,8 +2,6 @@
 #include <SDL.h>
 #include <SDL_image.h>
 #include <gtest/gtest.h>
-#include <stdlib.h>
-#include <sys/wait.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -12,6 +10,9 @@
 #include <memory>
 #include <string>
 #include <utility>
+
+#include "tests/pixels.h"
+#include "tests/scratch_folder.h"
 
 namespace {
 
@@ -28,23 +29,6 @@ struct FreeSurface {
 };
 using SurfacePtr = std::unique_ptr<SDL_Surface, FreeSurface>;
 
-// A folder of the test's own, removed with everything in it afterwards.
-struct Scratch {
-    std::string name = (fs::temp_directory_path() / "quentavox-diagram.XXXXXX").string();
-    const fs::path path = mkdtemp(name.data());
-    ~Scratch() { fs::remove_all(path); }
-
-    // The exit status and everything the command printed.
-    std::pair<int, std::string> run(const std::string& command) const
-    {
-        const fs::path log = path / "output.log";
-        const int status = std::system(
-            ("cd '" + std::string(QUENTAVOX_SOURCE_DIR) + "' && " + command + " > '" + log.string() + "' 2>&1").c_str());
-        std::ifstream output(log);
-        return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, {std::istreambuf_iterator<char>(output), {}}};
-    }
-};
-
 // PNG files are compared by their pixels, which do not depend on how the
 // library of the day compresses them.
 SurfacePtr decoded(const fs::path& png)
@@ -54,15 +38,10 @@ SurfacePtr decoded(const fs::path& png)
     return SurfacePtr(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_XRGB8888, 0));
 }
 
-long differingPixels(const SDL_Surface* a, const SDL_Surface* b)
+// The picture's pixels, as the program's own comparisons read them.
+DeviceContext pixelsOf(const SDL_Surface* picture)
 {
-    long count = 0;
-    for (int y = 0; y < a->h; ++y) {
-        const auto* rowA = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(a->pixels) + y * a->pitch);
-        const auto* rowB = reinterpret_cast<const Uint32*>(static_cast<const Uint8*>(b->pixels) + y * b->pitch);
-        for (int x = 0; x < a->w; ++x) count += (rowA[x] & 0xFFFFFF) != (rowB[x] & 0xFFFFFF);
-    }
-    return count;
+    return {static_cast<std::uint32_t*>(picture->pixels), picture->w, picture->h, picture->pitch / 4};
 }
 
 // The corner where both walks end together, the clipped ray slipping past
@@ -72,11 +51,11 @@ long differingPixels(const SDL_Surface* a, const SDL_Surface* b)
 // mistake never hides a fault.
 TEST(RayDiagram, DrawsTheFixtureLevelAsStored)
 {
-    const Scratch scratch;
+    const ScratchFolder scratch;
     const fs::path golden = fs::path(QUENTAVOX_SOURCE_DIR) / "tests/golden/ray_diagram.png";
     const fs::path written = scratch.path / "diagram.png";
     const auto [status, output] =
-        scratch.run(onFixtures + " --at 2.5,4.5 --heading 44 --mark 0,165,315 --zoom 4 '" + written.string() + "'");
+        scratch.runIn(QUENTAVOX_SOURCE_DIR, onFixtures + " --at 2.5,4.5 --heading 44 --mark 0,165,315 --zoom 4 '" + written.string() + "'");
     ASSERT_EQ(status, 0) << output;
 
     const SurfacePtr expected = decoded(golden);
@@ -88,7 +67,7 @@ TEST(RayDiagram, DrawsTheFixtureLevelAsStored)
     } else if (expected->w != actual->w || expected->h != actual->h) {
         fault = std::to_string(actual->w) + " x " + std::to_string(actual->h) + ", stored " +
                 std::to_string(expected->w) + " x " + std::to_string(expected->h);
-    } else if (const long differing = differingPixels(expected.get(), actual.get()); differing > 0) {
+    } else if (const long differing = differingPixels(pixelsOf(expected.get()), pixelsOf(actual.get())); differing > 0) {
         fault = std::to_string(differing) + " pixels differ";
     }
     if (fault.empty()) return;
@@ -105,7 +84,7 @@ TEST(RayDiagram, DrawsTheFixtureLevelAsStored)
 // value, the cell or the file; the wording around it is free.
 TEST(RayDiagram, RefusesWhatItCannotUseWithOneLineAndStatusTwo)
 {
-    const Scratch scratch;
+    const ScratchFolder scratch;
     const std::string out = " '" + (scratch.path / "out.png").string() + "'";
     const std::pair<std::string, std::string> cases[] = {
         {onFixtures, "output"},
@@ -121,7 +100,7 @@ TEST(RayDiagram, RefusesWhatItCannotUseWithOneLineAndStatusTwo)
         {onFixtures + " '" + (scratch.path / "no/such/folder.png").string() + "'", "no/such/folder.png"},
     };
     for (const auto& [command, message] : cases) {
-        const auto [status, output] = scratch.run(command);
+        const auto [status, output] = scratch.runIn(QUENTAVOX_SOURCE_DIR, command);
         EXPECT_EQ(status, 2) << command;
         EXPECT_TRUE(output.starts_with("ray_diagram: ") && output.find('\n') == output.size() - 1) << output;
         EXPECT_NE(output.find(message), std::string::npos) << message << " is not in " << output;

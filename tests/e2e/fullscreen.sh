@@ -30,10 +30,5 @@ same_pixels "$WORK/start.bmp" "$WORK/after-keys.bmp" || fail "a key that means n
 [ "$(client_size)" = "1280 1024" ] || fail "a key that means nothing resized the window"
 program_running || fail "a key that means nothing ended the program"
 
-"$CLOSE_WINDOW" "$WINDOW" || fail "the close request could not be sent"
-wait_until 10 eval '! program_running' || fail "the program still runs after the close request"
-status=0
-wait "$PROGRAM_PID" || status=$?
-PROGRAM_PID=""
-[ "$status" -eq 0 ] || fail "exit status $status after a close request"
+close_window_expecting_exit_0
 echo "PASS"

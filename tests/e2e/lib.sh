@@ -114,6 +114,21 @@ program_running() {
     state=$(ps -o stat= -p "$PROGRAM_PID") && [[ "$state" != Z* ]]
 }
 
+# Closes the window as a window manager does (WM_DELETE_WINDOW) and expects
+# the program to end with exit status 0. How promptly is printed, not
+# checked: a busy machine may take long to run the program's last pass.
+close_window_expecting_exit_0() {
+    local asked status=0
+    asked=$(now_ms)
+    "$CLOSE_WINDOW" "$WINDOW" || fail "the close request could not be sent"
+    wait_until "$PATIENCE" eval '! program_running' ||
+        fail "the program still runs $PATIENCE s after the close request"
+    echo "ended $(($(now_ms) - asked)) ms after the close request (measured by polling)"
+    wait "$PROGRAM_PID" || status=$?
+    PROGRAM_PID=""
+    [ "$status" -eq 0 ] || fail "exit status $status after a close request"
+}
+
 # Waits for the program's window to be on screen and sets WINDOW to its id.
 find_window() {
     visible_window() {

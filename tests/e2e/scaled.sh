@@ -56,10 +56,5 @@ face=$(pixel "$WORK/resized.bmp" 0 0)
     fail "the strip at the bottom is not the face"
 
 [[ "$(caption)" =~ ^Quentavox\ -\ [0-9]+fps$ ]] || fail "the caption is \"$(caption)\""
-"$CLOSE_WINDOW" "$WINDOW" || fail "the close request could not be sent"
-wait_until 10 eval '! program_running' || fail "the program still runs after the close request"
-status=0
-wait "$PROGRAM_PID" || status=$?
-PROGRAM_PID=""
-[ "$status" -eq 0 ] || fail "exit status $status after a close request"
+close_window_expecting_exit_0
 echo "PASS"
