@@ -104,11 +104,5 @@ int main(int argc, char** argv)
         benchmark::RegisterBenchmark(("Copy/" + sizeName(size)).c_str(), copyFrame, std::ref(world), size)
             ->Unit(benchmark::kMicrosecond);
     }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    RecordingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    printRatios(reporter);
-    return 0;
+    return runBenchmarks(argc, argv, printRatios);
 }

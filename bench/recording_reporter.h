@@ -7,6 +7,7 @@
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
+#include <functional>
 #include <cstddef>
 #include <map>
 #include <string>
@@ -38,3 +39,16 @@ public:
 private:
     std::map<std::string, std::vector<double>> cpuTimes;
 };
+
+// Runs the registered benchmarks with the command line's options, then hands
+// the recorded times to `summary`, which prints what they mean.
+inline int runBenchmarks(int argc, char** argv, const std::function<void(const RecordingReporter&)>& summary)
+{
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    RecordingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    benchmark::Shutdown();
+    summary(reporter);
+    return 0;
+}

@@ -109,11 +109,5 @@ int main(int argc, char** argv)
         benchmark::RegisterBenchmark(("Present" + suffix).c_str(), present, std::ref(world), scale)
             ->Unit(benchmark::kMicrosecond);
     }
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    RecordingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    benchmark::Shutdown();
-    printShares(reporter);
-    return 0;
+    return runBenchmarks(argc, argv, printShares);
 }
