@@ -81,22 +81,26 @@ TEST(LevelRules, NamesThePixelOfEachBrokenRuleAndWarnsOnUnlistedColoursOnly)
     const Surface picture = loadFixture("map.bmp");
     EXPECT_TRUE(checkLevel(picture).empty());
 
-    // The six colours the decoder knows, then (254, 0, 0), a hole in the
-    // border and a wall on the start.
+    // The six colours the decoder knows, then (254, 0, 0), a hole in each
+    // side of the border and a wall on the start.
     const std::uint32_t listed[] = {0x00000000, 0x00FFFF00, 0x00FFFFFF, 0x00FF0000, 0x000000FF, 0x0000FF00};
     for (int i = 0; i < 6; ++i) paint(picture, 10 + i, 40, listed[i]);
     paint(picture, 20, 40, 0x00FE0000);
-    paint(picture, 63, 17, 0x00000000);
+    for (const auto& [x, y] : {std::pair{63, 17}, {0, 30}, {31, 0}, {31, 63}}) paint(picture, x, y, 0x00000000);
     paint(picture, 2, 2, 0x00FFFFFF);
     const std::vector<BrokenRule> broken = checkLevel(picture);
     ASSERT_EQ(broken.size(), 3u);
-    const std::string expected[] = {"pixel (63, 17): open cell on the outer ring",
-                                    "pixel (2, 2): the start cell must be open floor, not wall code 2",
-                                    "pixel (20, 40): colour (254, 0, 0) is not a level colour"};
+    const std::vector<std::string> expected[] = {
+        {"pixel (0, 30): open cell on the outer ring", "pixel (31, 0): open", "pixel (31, 63): open",
+         "pixel (63, 17): open"},
+        {"pixel (2, 2): the start cell must be open floor, not wall code 2"},
+        {"pixel (20, 40): colour (254, 0, 0) is not a level colour"}};
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_EQ(broken[i].isError, i < 2);
-        ASSERT_EQ(broken[i].pixels.size(), 1u);
-        EXPECT_TRUE(broken[i].pixels[0].starts_with(expected[i])) << broken[i].pixels[0];
+        ASSERT_EQ(broken[i].pixels.size(), expected[i].size());
+        for (std::size_t j = 0; j < expected[i].size(); ++j) {
+            EXPECT_TRUE(broken[i].pixels[j].starts_with(expected[i][j])) << broken[i].pixels[j];
+        }
     }
 }
 
@@ -141,10 +145,12 @@ TEST(PictureFile, RefusesABrokenFileInPlainWordsBeforeDecodingIt)
 TEST(PictureFile, EveryFormatThatHoldsTheColoursExactlyGivesTheSameLevel)
 {
     // As image editors save them: 32 bits with alpha (ImageMagick after any
-    // drawing) and without, 4-bit palette, 8-bit run lengths.
+    // drawing) and without, 4-bit palette, 8-bit run lengths, and 24 bits
+    // stored top row first (a negative height).
     MapCells level;
     decodeMap(loadFixture("map.bmp"), level);
-    for (const char* name : {"map_argb32.bmp", "map_xrgb32.bmp", "map_palette4.bmp", "map_rle8.bmp"}) {
+    for (const char* name :
+         {"map_argb32.bmp", "map_xrgb32.bmp", "map_palette4.bmp", "map_rle8.bmp", "map_topdown.bmp"}) {
         const PictureFile file = readPictureFile(fixturePath(name), mapPictureSize, true);
         ASSERT_EQ(file.problem, "") << name;
         MapCells cells;

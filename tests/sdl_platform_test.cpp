@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "gfx/surface.h"
 #include "platform/sdl_platform.h"
 #include "input/key_codes.h"
 
@@ -109,4 +110,24 @@ TEST_F(SdlPlatformTest, CloseRequestsAndResizingReachTheirHandlers)
     EXPECT_EQ(form.calls, (std::vector<Call>{{"Form_QueryUnload"}, {"Form_QueryUnload"}, {"Form_Resize"}}));
     EXPECT_EQ(platform.ClientArea().ScaleWidth, 400);
     EXPECT_EQ(platform.ClientArea().ScaleHeight, 300);
+}
+
+TEST_F(SdlPlatformTest, AnExposedWindowHasItsFaceRepaintedAroundTheFrame)
+{
+    // A corner of the window face, covered and uncovered: only an expose
+    // tells the platform that more than the frame needs painting again.
+    Surface frame(4, 4, 2);
+    frame.Left = frame.Top = 8;
+    SDL_Surface* screen = SDL_GetWindowSurface(window);
+    ASSERT_NE(screen, nullptr);
+    const auto corner = [screen] { return static_cast<const Uint32*>(screen->pixels)[0]; };
+    platform.Present(frame);
+    const Uint32 face = corner();
+    SDL_FillRect(screen, nullptr, ~face);
+    platform.Present(frame);
+    EXPECT_NE(corner(), face);
+    pushWindowEvent(SDL_WINDOWEVENT_EXPOSED);
+    platform.DoEvents(form);
+    platform.Present(frame);
+    EXPECT_EQ(corner(), face);
 }
