@@ -20,7 +20,7 @@ CONFIGURE := cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 # compressed manual page and changelog.
 INSTALLED_TARGETS := quentavox quentavox_docs
 
-.PHONY: run program build test bench docs install uninstall package soak clean \
+.PHONY: run program build test bench docs install uninstall package soak mutants clean \
 	deps test-deps bench-deps docs-deps package-deps windows test-windows windows-deps
 
 run: program
@@ -73,6 +73,12 @@ package: deps package-deps
 	$(CONFIGURE)
 	cmake --build build -j $(JOBS) --target $(INSTALLED_TARGETS)
 	cd build && cpack
+
+# Each slip listed in tests/mutants.txt made in turn in a scratch copy of the
+# tree (build-mutants/), rebuilt and tested; prints which tests catch it and
+# the share caught. On demand only: a whole run takes the better part of an hour.
+mutants: deps test-deps docs-deps
+	scripts/mutants
 
 # Ten minutes of random keys under Xvfb (`make soak SOAK_SECONDS=60` for less).
 SOAK_SECONDS ?= 600
