@@ -78,53 +78,30 @@ private:
     std::int64_t remainder = 0;
 };
 
-// The source index of destination pixel i, floor((2i + 1) * m / 2n), stepped
-// as a whole part and a 64-bit fraction, so that the carry between them is the
-// only thing added and nothing branches. The fractions of the start and the
-// step are rounded up. Why that is exact for every span of at most 2^31
-// pixels: the position of pixel i exceeds the exact quotient by less than one
-// 2^-64 for the start and one more for each step after it, less than
-// 2n / 2^64 <= 1 / 2n in all, as (2n)^2 <= 2^64. The exact quotient is a
-// multiple of 1 / 2n, so it lies at least 1 / 2n below the next whole number
-// and the excess cannot reach it: both floors agree.
-class FixedPointStepper {
-public:
-    FixedPointStepper(std::int64_t n, std::int64_t m, std::int64_t first)
-    {
-        const std::int64_t denominator = 2 * n;
-        const std::int64_t numerator = (2 * first + 1) * m;
-        whole = numerator / denominator;
-        fraction = fractionUp(numerator % denominator, denominator);
-        stepWhole = (2 * m) / denominator;
-        stepFraction = fractionUp((2 * m) % denominator, denominator);
-    }
+// For spans of at most this many pixels, source and destination alike, the
+// source index of destination pixel i, floor((2i + 1) * m / 2n), is stepped in
+// 32.32 fixed point with no branch: position = (2i + 1) * c with
+// c = ceil(2^32 * m / 2n), and the index is position >> 32. Why that is exact:
+// c = 2^32 * m / 2n + e with 0 <= e < 1, so position / 2^32 exceeds
+// (2i + 1) * m / 2n by (2i + 1) * e / 2^32 < 2n / 2^32 <= 1 / 2n, as
+// 2i + 1 < 2n and (2n)^2 <= 2^32. The exact quotient is a multiple of 1 / 2n,
+// so it lies at least 1 / 2n below the next whole number and the excess
+// cannot reach it: both floors agree. (2i + 1) * c < 2^32 * m + 2n keeps
+// well inside 64 bits.
+constexpr std::int64_t fixedPointSpan = 1 << 15;
+// Longer spans would break the proof: for 32769 to 65536 rows some clipped
+// spans would take the wrong rows. Those take the exact stepper instead.
+static_assert((2 * fixedPointSpan) * (2 * fixedPointSpan) <= std::int64_t{1} << 32,
+              "32.32 stepping is exact only for spans with (2n)^2 <= 2^32");
 
-    std::int64_t index() const { return whole; }
+bool fitsFixedPoint(std::int64_t n, std::int64_t m) { return n <= fixedPointSpan && m <= fixedPointSpan; }
 
-    void next()
-    {
-        fraction += stepFraction;
-        whole += stepWhole + (fraction < stepFraction);
-    }
-
-private:
-    // ceil(remainder * 2^64 / denominator), remainder < denominator <= 2^32,
-    // by long division in two 32-bit digits.
-    static std::uint64_t fractionUp(std::int64_t remainder, std::int64_t denominator)
-    {
-        const auto d = static_cast<std::uint64_t>(denominator);
-        const std::uint64_t high = (static_cast<std::uint64_t>(remainder) << 32) / d;
-        const std::uint64_t rest = (static_cast<std::uint64_t>(remainder) << 32) % d;
-        const std::uint64_t low = (rest << 32) / d;
-        const bool inexact = (rest << 32) % d != 0;
-        return (high << 32 | low) + inexact;
-    }
-
-    std::int64_t whole = 0;
-    std::uint64_t fraction = 0;
-    std::int64_t stepWhole = 0;
-    std::uint64_t stepFraction = 0;
-};
+// c above, for n destination pixels from m source pixels.
+std::uint64_t fixedPointStep(std::int64_t n, std::int64_t m)
+{
+    const std::uint64_t denominator = 2 * static_cast<std::uint64_t>(n);
+    return ((static_cast<std::uint64_t>(m) << 32) + denominator - 1) / denominator;
+}
 
 // Every computed row of a wider blit has the same runs, so where each run
 // begins is worked out once per blit, in a table on the stack, for rows
@@ -244,15 +221,23 @@ struct RowTarget {
     std::int64_t count;
 };
 
-// Hands each destination row its source pixel, stepped in fixed point with
-// no branch but the loop's own, where runs of rows of uneven length would
-// mispredict every few rows.
+// Hands each destination row its source pixel. For every wall on a view up to
+// 32768 rows high the rows step in fixed point with no branch but the loop's
+// own, where runs of rows of uneven length would mispredict every few rows.
 template <class WriteRow>
 void fillRows(const RowSource& source, const RowTarget& target, WriteRow writeRow)
 {
     std::uint32_t* to = target.pixels;
     std::uint32_t* const end = to + target.count * target.pitch;
-    FixedPointStepper row(source.height, source.sourceHeight, source.first);
+    if (fitsFixedPoint(source.height, source.sourceHeight)) {
+        const std::uint64_t step = 2 * fixedPointStep(source.height, source.sourceHeight);
+        std::uint64_t position = static_cast<std::uint64_t>(2 * source.first + 1) * (step / 2);
+        for (; to != end; to += target.pitch, position += step) {
+            writeRow(to, source.pixels[static_cast<std::int64_t>(position >> 32) * source.pitch]);
+        }
+        return;
+    }
+    SpanStepper row(source.height, source.sourceHeight, source.first);
     for (; to != end; to += target.pitch, row.next()) writeRow(to, source.pixels[row.index() * source.pitch]);
 }
 

@@ -108,6 +108,7 @@ TEST(StretchBlt, RefusesABadSourceAndDrawsNothing)
     EXPECT_EQ(StretchBlt(destination.hDC(), 0, 0, 8, 8, source.hDC(), 0, -1, 4, 4, SRCCOPY), 0);
     EXPECT_EQ(StretchBlt(destination.hDC(), 0, 0, 8, 8, source.hDC(), 0, 0, 0, 4, SRCCOPY), 0);
     EXPECT_EQ(StretchBlt(destination.hDC(), 0, 0, 8, 8, source.hDC(), 0, 0, 4, 4, 0x00EE0086), 0);
+    EXPECT_EQ(StretchBlt(destination.hDC(), 0, 8, 8, -1, source.hDC(), 0, 0, 4, 4, SRCCOPY), 0);
     EXPECT_EQ(StretchBlt(destination.hDC(), 0, 0, 1, 0, source.hDC(), 0, 0, 1, 64, SRCCOPY), 1);
     EXPECT_EQ(differingPixels(destination.hDC(), Surface(8, 8).hDC()), 0);
 }

@@ -113,6 +113,8 @@ TEST(PictureFile, RefusesABrokenFileInPlainWordsBeforeDecodingIt)
         huge[at] = 0x30;
         huge[at + 1] = 0x75;
     }
+    std::vector<unsigned char> longHeader = map;
+    longHeader[14] = 125;  // one byte past the longest version's header
     const std::string text = "not a picture\n";
     const struct {
         std::vector<unsigned char> bytes;
@@ -124,6 +126,7 @@ TEST(PictureFile, RefusesABrokenFileInPlainWordsBeforeDecodingIt)
         {{map.begin(), map.begin() + 10}, mapPictureSize, "ends after 10 bytes, inside its header"},
         {{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}, mapPictureSize, "is a PNG file, not a BMP"},
         {{text.begin(), text.end()}, mapPictureSize, "is not a BMP file"},
+        {longHeader, mapPictureSize, "is not a BMP file: its header is 125 bytes long"},
         {map, texturePictureSize, "is 64 x 64 pixels; it must be 128 x 64"},
         {huge, texturePictureSize, "is 30000 x 30000 pixels; it must be 128 x 64"},
         {fixtureBytes("map_rgb565.bmp"), mapPictureSize,
@@ -204,6 +207,10 @@ TEST(PictureTools, AnswerHelpAndWrongArgumentsWithUsageAndWriteNothing)
             EXPECT_TRUE(output.starts_with("usage: ")) << tool << " " << arguments << ": " << output;
         }
     }
+    // The level check wants the backdrop as well as the map.
+    const auto [status, output] = folder.run(levelCheck + " map.bmp");
+    EXPECT_EQ(status, 2);
+    EXPECT_TRUE(output.starts_with("usage: ")) << output;
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), {}), 1) << "only output.log";
 }
 

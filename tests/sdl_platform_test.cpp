@@ -112,22 +112,29 @@ TEST_F(SdlPlatformTest, CloseRequestsAndResizingReachTheirHandlers)
     EXPECT_EQ(platform.ClientArea().ScaleHeight, 300);
 }
 
-TEST_F(SdlPlatformTest, AnExposedWindowHasItsFaceRepaintedAroundTheFrame)
+TEST_F(SdlPlatformTest, TheFaceAroundTheFrameIsRepaintedWhenExposedOrWhenTheBoxMoves)
 {
     // A corner of the window face, covered and uncovered: only an expose
-    // tells the platform that more than the frame needs painting again.
+    // tells the platform that more than the frame needs painting again. Then
+    // the box moves down, and its old top-left corner must become face.
     Surface frame(4, 4, 2);
     frame.Left = frame.Top = 8;
     SDL_Surface* screen = SDL_GetWindowSurface(window);
     ASSERT_NE(screen, nullptr);
-    const auto corner = [screen] { return static_cast<const Uint32*>(screen->pixels)[0]; };
+    const auto at = [screen](int x, int y) {
+        return static_cast<const Uint32*>(screen->pixels)[y * screen->pitch / 4 + x];
+    };
     platform.Present(frame);
-    const Uint32 face = corner();
+    const Uint32 face = at(0, 0);
     SDL_FillRect(screen, nullptr, ~face);
     platform.Present(frame);
-    EXPECT_NE(corner(), face);
+    EXPECT_NE(at(0, 0), face);
     pushWindowEvent(SDL_WINDOWEVENT_EXPOSED);
     platform.DoEvents(form);
     platform.Present(frame);
-    EXPECT_EQ(corner(), face);
+    EXPECT_EQ(at(0, 0), face);
+    EXPECT_NE(at(8, 8), face);
+    frame.Top = 20;
+    platform.Present(frame);
+    EXPECT_EQ(at(8, 8), face);
 }

@@ -15,6 +15,7 @@ TEST(WindowLayout, RenderBoxIsCentredOnItsDrawableSize)
         ClientSize client;
         float left, top;
     } cases[] = {{{1000, 700}, 342, 232}, {{316, 236}, 0, 0}, {{339, 259}, 11.5f, 11.5f}, {{100, 50}, -108, -93}};
+    EXPECT_EQ(form.picRender.BorderWidth(), 2);
     for (const auto& c : cases) {
         platform.client = c.client;
         form.Form_Resize();
