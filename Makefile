@@ -86,7 +86,7 @@ soak: program test-deps
 	scripts/soak $(SOAK_SECONDS)
 
 clean:
-	rm -rf build build-sanitize build-windows
+	rm -rf build build-sanitize build-windows build-mutants
 
 deps:
 	@scripts/install-deps $(PROGRAM_PACKAGES)

@@ -27,13 +27,14 @@ TEST(KeyCodes, GoByCharacterThenByMappedKeyThenByPlace)
         std::optional<std::int16_t> expected;
     };
     const Case cases[] = {
-        // The six keys in use.
-        {named(SDL_SCANCODE_LEFT), SDL_SCANCODE_LEFT, vk::leftArrow},
-        {named(SDL_SCANCODE_UP), SDL_SCANCODE_UP, vk::upArrow},
-        {named(SDL_SCANCODE_RIGHT), SDL_SCANCODE_RIGHT, vk::rightArrow},
-        {named(SDL_SCANCODE_DOWN), SDL_SCANCODE_DOWN, vk::downArrow},
-        {SDLK_COMMA, SDL_SCANCODE_COMMA, vk::comma},
-        {SDLK_PERIOD, SDL_SCANCODE_PERIOD, vk::fullStop},
+        // The six keys in use, with their Windows virtual-key codes: left,
+        // up, right and down arrow, comma and full stop.
+        {named(SDL_SCANCODE_LEFT), SDL_SCANCODE_LEFT, 37},
+        {named(SDL_SCANCODE_UP), SDL_SCANCODE_UP, 38},
+        {named(SDL_SCANCODE_RIGHT), SDL_SCANCODE_RIGHT, 39},
+        {named(SDL_SCANCODE_DOWN), SDL_SCANCODE_DOWN, 40},
+        {SDLK_COMMA, SDL_SCANCODE_COMMA, 188},
+        {SDLK_PERIOD, SDL_SCANCODE_PERIOD, 190},
         // A key mapped onto another goes by what it was mapped to.
         {SDLK_LCTRL, SDL_SCANCODE_CAPSLOCK, vk::control},
         // German QWERTZ: the character wins over the place.
@@ -67,4 +68,12 @@ TEST(KeyCodes, EveryCodeFitsTheKeyTable)
     // Values no keyboard sends must not read past the tables either.
     EXPECT_EQ(code(SDL_SCANCODE_TO_KEYCODE(0xFFFFF), SDL_Scancode(SDL_NUM_SCANCODES)), std::nullopt);
     EXPECT_EQ(code(-1, SDL_SCANCODE_UNKNOWN), std::nullopt);
+}
+
+TEST(KeyCodes, ShiftArgumentHoldsTheModifiersDown)
+{
+    EXPECT_EQ(shiftMask(KMOD_NONE), 0);
+    EXPECT_EQ(shiftMask(KMOD_RSHIFT | KMOD_NUM), vk::shiftDown);
+    EXPECT_EQ(shiftMask(KMOD_LCTRL), vk::controlDown);
+    EXPECT_EQ(shiftMask(KMOD_RALT | KMOD_LCTRL), vk::altDown | vk::controlDown);
 }

@@ -5,12 +5,14 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <string_view>
 #include <vector>
 
 #include "gfx/surface.h"
 #include "platform/sdl_platform.h"
+#include "platform/system_clock.h"
 #include "input/key_codes.h"
 
 namespace {
@@ -137,4 +139,14 @@ TEST_F(SdlPlatformTest, TheFaceAroundTheFrameIsRepaintedWhenExposedOrWhenTheBoxM
     frame.Top = 20;
     platform.Present(frame);
     EXPECT_EQ(at(8, 8), face);
+}
+
+TEST(SystemClock, CountsMillisecondsOfTheSteadyClock)
+{
+    using namespace std::chrono;
+    const auto now = [] { return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count(); };
+    const std::int64_t before = now();
+    const std::int64_t reading = millisecondsSinceBoot();
+    EXPECT_GE(reading, before);
+    EXPECT_LE(reading, now());
 }
