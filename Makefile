@@ -12,6 +12,8 @@ BENCH_PACKAGES := libbenchmark-dev
 # The tool that draws the pictures in docs/ writes PNG files.
 DOCS_PACKAGES := libsdl2-image-dev
 PACKAGE_PACKAGES := dpkg-dev file
+# The mutation runner is a Python script.
+MUTANTS_PACKAGES := python3
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
@@ -78,6 +80,7 @@ package: deps package-deps
 # tree (build-mutants/), rebuilt and tested; prints which tests catch it and
 # the share caught. On demand only: a whole run takes the better part of an hour.
 mutants: deps test-deps docs-deps
+	@scripts/install-deps $(MUTANTS_PACKAGES)
 	scripts/mutants
 
 # Ten minutes of random keys under Xvfb (`make soak SOAK_SECONDS=60` for less).
