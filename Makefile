@@ -12,6 +12,8 @@ BENCH_PACKAGES := libbenchmark-dev
 # The tool that draws the pictures in docs/ writes PNG files.
 DOCS_PACKAGES := libsdl2-image-dev
 PACKAGE_PACKAGES := dpkg-dev file
+# The mutation runner is a Python script.
+MUTANTS_PACKAGES := python3
 JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
@@ -25,7 +27,7 @@ CONFIGURE := cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 # compressed manual page and changelog.
 INSTALLED_TARGETS := quentavox quentavox_docs
 
-.PHONY: run program build test bench docs install uninstall package soak clean \
+.PHONY: run program build test bench docs install uninstall package soak mutants clean \
 	deps test-deps bench-deps docs-deps package-deps windows test-windows windows-deps \
 	web test-web web-deps test-web-deps
 
@@ -89,6 +91,13 @@ package: deps package-deps
 	cmake --build build -j $(JOBS) --target $(INSTALLED_TARGETS)
 	cd build && cpack
 
+# Each slip listed in tests/mutants.txt made in turn in a scratch copy of the
+# tree (build-mutants/), rebuilt and tested; prints which tests catch it and
+# the share caught. On demand only: a whole run takes the better part of an hour.
+mutants: deps test-deps docs-deps
+	@scripts/install-deps $(MUTANTS_PACKAGES)
+	scripts/mutants
+
 # Ten minutes of random keys under Xvfb (`make soak SOAK_SECONDS=60` for less).
 SOAK_SECONDS ?= 600
 soak: program test-deps
@@ -97,7 +106,7 @@ soak: program test-deps
 # SDL2 built for Windows and for the web stays in the cache folder that
 # scripts/build-sdl2 names, for every clone on this machine to share.
 clean:
-	rm -rf build build-sanitize build-clang build-windows build-web
+	rm -rf build build-sanitize build-clang build-windows build-web build-mutants
 
 deps:
 	@scripts/install-deps $(PROGRAM_PACKAGES)

@@ -7,8 +7,9 @@
 
 float Radians(float Angle)
 {
-    // The 15-digit constant, not the full-precision pi: the quarter-turn
-    // entries of the tables depend on it.
+    // Pi to 15 digits. Full precision would fill the same tables: the
+    // radians are rounded to 32 bits below, which hides the difference at
+    // every one of the 360 whole degrees.
     const double radians = static_cast<double>(Angle) * 3.14159265358979 / 180.0;
     return checked::toSingle(radians, "Radians");
 }

@@ -89,6 +89,10 @@ private:
 // cannot reach it: both floors agree. (2i + 1) * c < 2^32 * m + 2n keeps
 // well inside 64 bits.
 constexpr std::int64_t fixedPointSpan = 1 << 15;
+// Longer spans would break the proof: for 32769 to 65536 rows some clipped
+// spans would take the wrong rows. Those take the exact stepper instead.
+static_assert((2 * fixedPointSpan) * (2 * fixedPointSpan) <= std::int64_t{1} << 32,
+              "32.32 stepping is exact only for spans with (2n)^2 <= 2^32");
 
 bool fitsFixedPoint(std::int64_t n, std::int64_t m) { return n <= fixedPointSpan && m <= fixedPointSpan; }
 

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <string>
+#include <vector>
 
 #include "assets/embedded_pictures.h"
 #include "assets/map_cells.h"
@@ -46,6 +47,13 @@ TEST(Pictures, StartUpRefusesAPictureOfTheWrongSizeNamingIt)
     pictures.textures[2] = pictures.backdrop;
     EXPECT_EQ(runtimeErrorOf([&] { frmMain form(platform, pictures); }),
               "Wrong picture size: tests/fixtures/backdrop.bmp is 64 x 64 pixels, not 128 x 64");
+    // The right width is not enough: the level's file with one row fewer.
+    std::vector<unsigned char> shorter = fixtureBytes("map.bmp");
+    shorter[22] = 63;
+    pictures = fixturePictures();
+    pictures.backdrop = {"short.bmp", shorter};
+    EXPECT_EQ(runtimeErrorOf([&] { frmMain form(platform, pictures); }),
+              "Wrong picture size: short.bmp is 64 x 63 pixels, not 64 x 64");
 }
 
 }  // namespace

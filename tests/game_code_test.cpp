@@ -108,17 +108,31 @@ TEST(GameCode, ADiagonalStepIsDecidedByTheCandidateCellAlone)
     }
 }
 
-TEST(GameCode, ACandidateStoredOnTheEdgeOfAWallCellSlidesInstead)
+TEST(GameCode, AMoveStoredOnTheEdgeOfAWallCellIsNotTaken)
 {
-    // The step ends a hair short of the wall cell (3, 2) and would be stored
-    // on its edge; the player slides along y instead.
-    Walker walker(false, 88);
-    walker.state.playerX = 2.96002436f;
-    walker.hold({upArrow});
-    walker.ticks(1);
-    EXPECT_EQ(walker.state.playerX, 2.96002436f);
-    EXPECT_GT(walker.state.playerY, 2.5f);
-    EXPECT_TRUE(insideOpenCell(walker.state));
+    // At 88 the step ends a hair short of the wall cell (3, 2) and would be
+    // stored on its edge; the player slides along y instead. At 2 the step
+    // meets the wall (3, 2) and the slide along y ends a hair short of the
+    // wall (2, 3), stored on its edge; with the slide along x blocked by
+    // (3, 2) too, the player stays. The same with x and y swapped: a step at
+    // 88 into the wall (2, 3) whose slide along x would be stored in (3, 2).
+    struct Case {
+        float angle, x, y;
+        bool slidesAlongY;
+    };
+    for (const Case& c : {Case{88, 2.96002436f, 2.5f, true}, Case{2, 2.9995f, 2.96002436f, false},
+                          Case{88, 2.96002436f, 2.9995f, false}}) {
+        SCOPED_TRACE(c.angle);
+        Walker walker(true, c.angle);
+        walker.state.mapCells(3, 2) = walker.state.mapCells(2, 3) = 2;
+        walker.state.playerX = c.x;
+        walker.state.playerY = c.y;
+        walker.hold({upArrow});
+        walker.ticks(1);
+        EXPECT_EQ(walker.state.playerX, c.x);
+        EXPECT_EQ(walker.state.playerY > c.y, c.slidesAlongY);
+        EXPECT_TRUE(insideOpenCell(walker.state));
+    }
 }
 
 TEST(GameCode, ALongRandomWalkNeverStopsInsideAWall)

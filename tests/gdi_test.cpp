@@ -79,7 +79,8 @@ TEST(StretchBlt, MatchesThePerPixelDefinitionWhenScalingAndClipping)
 
 TEST(StretchBlt, MatchesTheDefinitionAtTheEdgesOfItsShortCuts)
 {
-    // Columns either side of the height where the stepping changes method,
+    // Columns either side of 32768 rows, where 32-bit fractions would stop
+    // being exact, and one of 48181 rows whose row 45922 they get wrong;
     // rows magnified up to and just past eight times, a row of more source
     // pixels than the table of runs holds, and the tallest copies there are,
     // around their middle rows.
@@ -90,6 +91,7 @@ TEST(StretchBlt, MatchesTheDefinitionAtTheEdgesOfItsShortCuts)
     constexpr int tallest = 2147483647;
     const Case cases[] = {
         {3, -16000, 1, 32768, 1, 64},        {3, -16000, 1, 32769, 1, 64},
+        {3, -45922, 1, 48181, 1, 64},
         {3, -40000, 1, 90000, 2, 63},        {-5, 0, 64, 20, 8, 5},
         {-5, 0, 72, 20, 8, 5},               {0, 0, 350, 20, 300, 20},
         {3, -1073741809, 1, tallest, 1, 64}, {-9, -1073741810, 30, tallest, 1, 64},
@@ -106,6 +108,7 @@ TEST(StretchBlt, RefusesABadSourceAndDrawsNothing)
     EXPECT_EQ(StretchBlt(destination.hDC(), 0, 0, 8, 8, source.hDC(), 0, -1, 4, 4, SRCCOPY), 0);
     EXPECT_EQ(StretchBlt(destination.hDC(), 0, 0, 8, 8, source.hDC(), 0, 0, 0, 4, SRCCOPY), 0);
     EXPECT_EQ(StretchBlt(destination.hDC(), 0, 0, 8, 8, source.hDC(), 0, 0, 4, 4, 0x00EE0086), 0);
+    EXPECT_EQ(StretchBlt(destination.hDC(), 0, 8, 8, -1, source.hDC(), 0, 0, 4, 4, SRCCOPY), 0);
     EXPECT_EQ(StretchBlt(destination.hDC(), 0, 0, 1, 0, source.hDC(), 0, 0, 1, 64, SRCCOPY), 1);
     EXPECT_EQ(differingPixels(destination.hDC(), Surface(8, 8).hDC()), 0);
 }

@@ -27,13 +27,14 @@ TEST(KeyCodes, GoByCharacterThenByMappedKeyThenByPlace)
         std::optional<std::int16_t> expected;
     };
     const Case cases[] = {
-        // The six keys in use.
-        {named(SDL_SCANCODE_LEFT), SDL_SCANCODE_LEFT, vk::leftArrow},
-        {named(SDL_SCANCODE_UP), SDL_SCANCODE_UP, vk::upArrow},
-        {named(SDL_SCANCODE_RIGHT), SDL_SCANCODE_RIGHT, vk::rightArrow},
-        {named(SDL_SCANCODE_DOWN), SDL_SCANCODE_DOWN, vk::downArrow},
-        {SDLK_COMMA, SDL_SCANCODE_COMMA, vk::comma},
-        {SDLK_PERIOD, SDL_SCANCODE_PERIOD, vk::fullStop},
+        // The six keys in use, with their Windows virtual-key codes: left,
+        // up, right and down arrow, comma and full stop.
+        {named(SDL_SCANCODE_LEFT), SDL_SCANCODE_LEFT, 37},
+        {named(SDL_SCANCODE_UP), SDL_SCANCODE_UP, 38},
+        {named(SDL_SCANCODE_RIGHT), SDL_SCANCODE_RIGHT, 39},
+        {named(SDL_SCANCODE_DOWN), SDL_SCANCODE_DOWN, 40},
+        {SDLK_COMMA, SDL_SCANCODE_COMMA, 188},
+        {SDLK_PERIOD, SDL_SCANCODE_PERIOD, 190},
         // A key mapped onto another goes by what it was mapped to.
         {SDLK_LCTRL, SDL_SCANCODE_CAPSLOCK, vk::control},
         // German QWERTZ: the character wins over the place.

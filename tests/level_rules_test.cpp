@@ -38,25 +38,27 @@ TEST(LevelRules, NamesThePixelOfEachBrokenRuleAndTheNearestLevelColourOfAnUnlist
     EXPECT_TRUE(checkLevel(picture).empty());
 
     // The six colours the decoder knows, then a paint program's default red
-    // and (254, 0, 0), a hole in the border and a wall on the start.
+    // and (254, 0, 0), a hole in each side of the border and a wall on the
+    // start.
     const std::uint32_t listed[] = {0x00000000, 0x00FFFF00, 0x00FFFFFF, 0x00FF0000, 0x000000FF, 0x0000FF00};
     for (int i = 0; i < 6; ++i) paint(picture, 10 + i, 40, listed[i]);
     paint(picture, 20, 39, 0x0000FF00);
     paint(picture, 20, 40, 0x00ED1C24);
     paint(picture, 21, 40, 0x00FE0000);
-    paint(picture, 63, 17, 0x00000000);
+    for (const auto& [x, y] : {std::pair{63, 17}, {0, 30}, {31, 0}, {31, 63}}) paint(picture, x, y, 0x00000000);
     paint(picture, 2, 2, 0x00FFFFFF);
     const std::vector<BrokenRule> broken = checkLevel(picture);
     ASSERT_EQ(broken.size(), 3u);
-    const std::string expected[][2] = {
-        {"pixel (63, 17): open cell on the outer ring", ""},
-        {"pixel (2, 2): the start cell must be open floor, not wall code 2", ""},
+    const std::vector<std::string> expected[] = {
+        {"pixel (0, 30): open cell on the outer ring", "pixel (31, 0): open", "pixel (31, 63): open",
+         "pixel (63, 17): open"},
+        {"pixel (2, 2): the start cell must be open floor, not wall code 2"},
         {"pixel (20, 40): colour (237, 28, 36) is not a level colour; the nearest is red (255, 0, 0)",
          "pixel (21, 40): colour (254, 0, 0) is not a level colour; the nearest is red (255, 0, 0)"}};
     for (std::size_t i = 0; i < 3; ++i) {
         EXPECT_TRUE(broken[i].isError) << i;
-        ASSERT_EQ(broken[i].pixels.size(), i < 2 ? 1u : 2u);
-        for (std::size_t j = 0; j < broken[i].pixels.size(); ++j) {
+        ASSERT_EQ(broken[i].pixels.size(), expected[i].size());
+        for (std::size_t j = 0; j < expected[i].size(); ++j) {
             EXPECT_TRUE(broken[i].pixels[j].starts_with(expected[i][j])) << broken[i].pixels[j];
         }
     }
@@ -78,6 +80,8 @@ TEST(PictureFile, RefusesABrokenFileInPlainWordsBeforeDecodingIt)
         huge[at] = 0x30;
         huge[at + 1] = 0x75;
     }
+    std::vector<unsigned char> longHeader = map;
+    longHeader[14] = 125;  // one byte past the longest version's header
     const std::string text = "not a picture\n";
     const struct {
         std::vector<unsigned char> bytes;
@@ -89,6 +93,7 @@ TEST(PictureFile, RefusesABrokenFileInPlainWordsBeforeDecodingIt)
         {{map.begin(), map.begin() + 10}, mapPictureSize, "ends after 10 bytes, inside its header"},
         {{0x89, 'P', 'N', 'G', '\r', '\n', 0x1A, '\n'}, mapPictureSize, "is a PNG file, not a BMP"},
         {{text.begin(), text.end()}, mapPictureSize, "is not a BMP file"},
+        {longHeader, mapPictureSize, "is not a BMP file: its header is 125 bytes long"},
         {map, texturePictureSize, "is 64 x 64 pixels; it must be 128 x 64"},
         {huge, texturePictureSize, "is 30000 x 30000 pixels; it must be 128 x 64"},
         {fixtureBytes("map_rgb565.bmp"), mapPictureSize,
@@ -110,10 +115,12 @@ TEST(PictureFile, RefusesABrokenFileInPlainWordsBeforeDecodingIt)
 TEST(PictureFile, EveryFormatThatHoldsTheColoursExactlyGivesTheSameLevel)
 {
     // As image editors save them: 32 bits with alpha (ImageMagick after any
-    // drawing) and without, 4-bit palette, 8-bit run lengths.
+    // drawing) and without, 4-bit palette, 8-bit run lengths, and 24 bits
+    // stored top row first (a negative height).
     MapCells level;
     decodeMap(loadFixture("map.bmp"), level);
-    for (const char* name : {"map_argb32.bmp", "map_xrgb32.bmp", "map_palette4.bmp", "map_rle8.bmp"}) {
+    for (const char* name :
+         {"map_argb32.bmp", "map_xrgb32.bmp", "map_palette4.bmp", "map_rle8.bmp", "map_topdown.bmp"}) {
         const PictureFile file = readPictureFile(fixturePath(name), mapPictureSize, true);
         ASSERT_EQ(file.problem, "") << name;
         MapCells cells;
@@ -180,6 +187,10 @@ TEST(PictureTools, AnswerHelpAndWrongArgumentsWithUsageAndWriteNothing)
             EXPECT_TRUE(output.starts_with("usage: ")) << tool << " " << arguments << ": " << output;
         }
     }
+    // The level check wants the backdrop as well as the map.
+    const auto [status, output] = folder.run(levelCheck + " map.bmp");
+    EXPECT_EQ(status, 2);
+    EXPECT_TRUE(output.starts_with("usage: ")) << output;
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path), {}), 1) << "only output.log";
 }
 

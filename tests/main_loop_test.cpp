@@ -41,6 +41,8 @@ TEST(MainLoop, ACloseRequestAtOnceStillShowsTheWindowAndOneFrame)
     EXPECT_EQ(run.platform.shows, 1);
     EXPECT_EQ(run.frames(), 1u);
     EXPECT_TRUE(run.platform.captions.empty());
+    // Shown in the 320 x 240 box: 316 x 236 inside a two-pixel sunken edge.
+    EXPECT_EQ(run.form.picRender.BorderWidth(), 2);
 }
 
 TEST(MainLoop, RunsOneTickPerWholeEightMillisecondsAndDropsTheRest)
@@ -57,15 +59,21 @@ TEST(MainLoop, RunsOneTickPerWholeEightMillisecondsAndDropsTheRest)
     }
 }
 
-TEST(MainLoop, EveryPassTakesAtLeastNineMilliseconds)
+TEST(MainLoop, APassEndsAtTheFirstClockReadingNineMillisecondsAfterTheLast)
 {
-    ScriptedRun run({{}, {}, {}, {}, {}});
-    run.platform.advancePerRead = 1;
+    // The clock moves only by the script, so the reading that ends a pass is
+    // exactly the scripted one: passes given 9 ms each are 9 ms apart and run
+    // one tick each; a pass given 8 ms waits for a reading that never comes.
+    ScriptedRun run({{FakePlatform::advance(9)}, {FakePlatform::advance(9)}, {FakePlatform::advance(9)}});
     run.toTheEnd();
-    ASSERT_EQ(run.frames(), 6u);
+    ASSERT_EQ(run.frames(), 4u);
     for (std::size_t i = 1; i < run.frames(); ++i) {
-        EXPECT_GE(run.platform.presentedAt[i] - run.platform.presentedAt[i - 1], 9);
+        EXPECT_EQ(run.platform.presentedAt[i] - run.platform.presentedAt[i - 1], 9);
     }
+    EXPECT_EQ(run.ticks(), 3);
+    ScriptedRun shorter({{FakePlatform::advance(9)}, {FakePlatform::advance(8)}});
+    EXPECT_THROW(shorter.form.Form_Load(), std::logic_error);
+    EXPECT_EQ(shorter.ticks(), 1);
 }
 
 TEST(MainLoop, TheWaitSleepsUntilOneMillisecondBeforeThePassEndsAndWatchesTheClockAfter)

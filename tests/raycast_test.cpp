@@ -51,6 +51,8 @@ TEST_F(RaycastTest, MiddleColumnsPinnedByHand)
     // Odd heights centre on the even row; a corner ray takes the x-line wall.
     // A ten-millionth of a cell from a face the wall is 236 * 2^23 rows tall;
     // on the face, or where 1080 / 2^-23 leaves 32 bits, it is 2^31 - 1 tall.
+    // Standing on the line y = 1 and facing +x, the ray runs along the line
+    // and must not take the outer ring just behind it for a wall in front.
     const float justInside = std::nextafter(1.0f, 2.0f);
     constexpr std::int32_t tallest = 2147483647;
     const Case cases[] = {
@@ -63,6 +65,7 @@ TEST_F(RaycastTest, MiddleColumnsPinnedByHand)
         {"on a face", 1.5f, 3.0f, 180, 2, 96, 0, tallest, -1073741706},
         {"near a face", 2.5f, justInside, 180, 4, 95, 0x1p-23, 1979711488, -989855626},
         {"nearer than 32 bits", 2.5f, justInside, 180, 4, 95, 0x1p-23, tallest, -1073741284, 1080},
+        {"along the ring, facing +x", 2.5f, 1.0f, 90, 2, 63, 0.5, 472, -118},
     };
     form.state.mapCells(3, 3) = 5;
     for (const Case& c : cases) {

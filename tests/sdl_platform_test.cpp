@@ -5,6 +5,7 @@
 #include <SDL.h>
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
 #include <iterator>
@@ -12,7 +13,9 @@
 #include <string_view>
 #include <vector>
 
+#include "gfx/surface.h"
 #include "platform/sdl_platform.h"
+#include "platform/system_clock.h"
 #include "input/key_codes.h"
 #include "platform/view_scale.h"
 #include "gfx/surface.h"
@@ -226,4 +229,41 @@ TEST(SdlPlatformScale, AScaleOutOfRangeIsARunTimeError)
     SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
     EXPECT_THROW(SdlPlatform({.scale = 9}), RuntimeError);
     EXPECT_THROW(SdlPlatform({.scale = -1}), RuntimeError);
+}
+
+TEST_F(SdlPlatformTest, TheFaceAroundTheFrameIsRepaintedWhenExposedOrWhenTheBoxMoves)
+{
+    // A corner of the window face, covered and uncovered: only an expose
+    // tells the platform that more than the frame needs painting again. Then
+    // the box moves down, and its old top-left corner must become face.
+    Surface frame(4, 4, 2);
+    frame.Left = frame.Top = 8;
+    SDL_Surface* screen = SDL_GetWindowSurface(window);
+    ASSERT_NE(screen, nullptr);
+    const auto at = [screen](int x, int y) {
+        return static_cast<const Uint32*>(screen->pixels)[y * screen->pitch / 4 + x];
+    };
+    platform.Present(frame);
+    const Uint32 face = at(0, 0);
+    SDL_FillRect(screen, nullptr, ~face);
+    platform.Present(frame);
+    EXPECT_NE(at(0, 0), face);
+    pushWindowEvent(SDL_WINDOWEVENT_EXPOSED);
+    platform.DoEvents(form);
+    platform.Present(frame);
+    EXPECT_EQ(at(0, 0), face);
+    EXPECT_NE(at(8, 8), face);
+    frame.Top = 20;
+    platform.Present(frame);
+    EXPECT_EQ(at(8, 8), face);
+}
+
+TEST(SystemClock, CountsMillisecondsOfTheSteadyClock)
+{
+    using namespace std::chrono;
+    const auto now = [] { return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count(); };
+    const std::int64_t before = now();
+    const std::int64_t reading = millisecondsSinceBoot();
+    EXPECT_GE(reading, before);
+    EXPECT_LE(reading, now());
 }
