@@ -67,17 +67,3 @@ TEST(CommandLine, AnythingElseIsRefusedWithOneLine)
         EXPECT_EQ(command.problem, problem);
     }
 }
-
-TEST(CommandLine, UsageNamesEveryOptionTheKeysAndHowToQuit)
-{
-    const std::string_view text = usage();
-    for (const std::string_view part : {"Usage: quentavox", "--scale N", "--fullscreen", "--help", "--version",
-                                        "Up, Down", "Left, Right", "comma", "full stop", "To quit"}) {
-        EXPECT_NE(text.find(part), std::string_view::npos) << part;
-    }
-    EXPECT_TRUE(text.ends_with(".\n"));
-    // It fits a terminal of 80 columns.
-    for (std::size_t start = 0, end; (end = text.find('\n', start)) != std::string_view::npos; start = end + 1) {
-        EXPECT_LE(end - start, 79u) << text.substr(start, end - start);
-    }
-}

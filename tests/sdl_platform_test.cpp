@@ -213,17 +213,6 @@ TEST(SdlPlatformScale, EachFormPixelIsABlockAndTheStripBeyondTheLastWholeBlockIs
     }
 }
 
-TEST(SdlPlatformScale, FullScreenCoversTheDisplayAtTheLargestScaleThatFitsTheBox)
-{
-    // The dummy display is 1024 x 768: scale 3, a 341 x 256 form.
-    const Shown full = showPattern({.fullscreen = true}, 0, 0);
-    EXPECT_EQ(full.scale, 3);
-    EXPECT_EQ(full.width, 1024);
-    EXPECT_EQ(full.height, 768);
-    EXPECT_EQ(full.client.ScaleWidth, 341);
-    EXPECT_EQ(showPattern({.scale = 2, .fullscreen = true}, 0, 0).client.ScaleWidth, 512);
-}
-
 TEST(SdlPlatformScale, AScaleOutOfRangeIsARunTimeError)
 {
     SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
