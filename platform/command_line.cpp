@@ -2,23 +2,27 @@
 #include "platform/command_line.h"
 
 #include <charconv>
+#include <string>
+
+#include "platform/view_scale.h"
 
 namespace {
 
-constexpr std::int32_t largestScale = 8;
+// "1 to 8", as the refusals name the scales.
+const std::string scaleRange = std::to_string(smallestScale) + " to " + std::to_string(largestScale);
 
 CommandLine refuse(std::string problem)
 {
     return {CommandLine::Action::Refuse, {}, "quentavox: " + std::move(problem)};
 }
 
-// A whole number from 1 to largestScale and nothing else: no sign, no
-// spaces, no fraction.
+// A whole number of the scales and nothing else: no sign, no spaces, no
+// fraction.
 bool readScale(std::string_view text, std::int32_t& scale)
 {
     std::int32_t value = 0;
     const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size() || value < 1 || value > largestScale) {
+    if (error != std::errc{} || end != text.data() + text.size() || !isScale(value)) {
         return false;
     }
     scale = value;
@@ -41,7 +45,7 @@ CommandLine readCommandLine(std::span<const std::string_view> arguments)
         // "--scale N" or "--scale=N"; a later one wins, as in most programs.
         std::string_view value;
         if (argument == "--scale") {
-            if (i + 1 == arguments.size()) return refuse("--scale needs a number from 1 to 8");
+            if (i + 1 == arguments.size()) return refuse("--scale needs a number from " + scaleRange);
             value = arguments[++i];
         } else if (argument.starts_with("--scale=")) {
             value = argument.substr(8);
@@ -51,7 +55,7 @@ CommandLine readCommandLine(std::span<const std::string_view> arguments)
             return refuse("unexpected argument '" + std::string(argument) + "'");
         }
         if (!readScale(value, command.window.scale)) {
-            return refuse("--scale takes a whole number from 1 to 8, not '" + std::string(value) + "'");
+            return refuse("--scale takes a whole number from " + scaleRange + ", not '" + std::string(value) + "'");
         }
     }
     return command;
