@@ -2,6 +2,7 @@
 #include "core/frmMain.h"
 
 #include <string>
+#include <utility>
 
 #include "base/runtime_error.h"
 
@@ -36,18 +37,21 @@ Surface renderSurface(Platform& window)
     return surface;
 }
 
+// The empty placeholder for code 0, then a holder for each texture file.
+std::array<Surface, textureSlots> textureHolders(const std::array<embedded::Picture, textureSlots - 1>& files)
+{
+    return [&]<std::size_t... i>(std::index_sequence<i...>) {
+        return std::array<Surface, textureSlots>{Surface(1, 1), picture(files[i], texturePictureSize)...};
+    }(std::make_index_sequence<textureSlots - 1>{});
+}
+
 }  // namespace
 
 frmMain::frmMain(Platform& platform, const FormPictures& pictures)
     : picRender(renderSurface(platform)),
       picMap(picture(pictures.map, mapPictureSize)),
       picClear(picture(pictures.backdrop, backdropPictureSize)),
-      picTexture{Surface(1, 1),
-                 picture(pictures.textures[0], texturePictureSize),
-                 picture(pictures.textures[1], texturePictureSize),
-                 picture(pictures.textures[2], texturePictureSize),
-                 picture(pictures.textures[3], texturePictureSize),
-                 picture(pictures.textures[4], texturePictureSize)},
+      picTexture(textureHolders(pictures.textures)),
       platform(platform)
 {
 }
