@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Writes the five wall textures and the backdrop as 24-bit BMP files into a
+// Writes the wall textures it draws and the backdrop as 24-bit BMP files into a
 // folder. Usage: make_pictures FOLDER
 // Every picture comes from fixed data and hash-based noise with fixed seeds,
 // so every run writes the same bytes. It is run by hand when the art changes;
@@ -605,13 +605,18 @@ Image backdrop()
     return picture;
 }
 
+// The faces of the wall codes 1 and up, in order. A texture painted by hand
+// after these has no drawing here.
+constexpr Image (*wallFaces[])() = {mossyStone, rubbleWall, bannerWall, doorWall, pictureWall};
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
     // --help, or anything else named like an option, is not taken for a folder.
     if (argc != 2 || std::string_view(argv[1]).starts_with('-')) {
-        std::cerr << "usage: make_pictures FOLDER  (writes texture1.bmp .. texture5.bmp and backdrop.bmp)\n";
+        std::cerr << "usage: make_pictures FOLDER  (writes " << textureFileName(1) << " .. "
+                  << textureFileName(std::size(wallFaces)) << " and " << backdropFileName << ")\n";
         return 2;
     }
     // The integer form of the 0.6 rule must agree with rounding to nearest.
@@ -628,14 +633,9 @@ int main(int argc, char** argv)
         std::cerr << folder.string() << ": cannot make the folder: " << error.message() << '\n';
         return 1;
     }
-    const std::vector<std::pair<std::string, Image>> pictures{
-        {textureFileName(1), texture(mossyStone())},
-        {textureFileName(2), texture(rubbleWall())},
-        {textureFileName(3), texture(bannerWall())},
-        {textureFileName(4), texture(doorWall())},
-        {textureFileName(5), texture(pictureWall())},
-        {std::string(backdropFileName), backdrop()},
-    };
+    std::vector<std::pair<std::string, Image>> pictures;
+    for (std::size_t i = 0; i < std::size(wallFaces); ++i) pictures.emplace_back(textureFileName(i + 1), texture(wallFaces[i]()));
+    pictures.emplace_back(backdropFileName, backdrop());
     for (const auto& [name, image] : pictures) {
         if (!writeBmp(folder / name, image)) {
             std::cerr << (folder / name).string() << ": cannot write the picture\n";
