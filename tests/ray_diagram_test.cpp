@@ -49,7 +49,7 @@ DeviceContext pixelsOf(const SDL_Surface* picture)
 // change, QUENTAVOX_UPDATE_GOLDEN=1 rewrites the stored picture if it
 // differs; the test still fails, naming it, so the variable left set by
 // mistake never hides a fault.
-TEST(RayDiagram, DrawsTheFixtureLevelAsStored)
+TEST(RayDiagram, DrawsTheFixtureLevelAsTheGoldenPicture)
 {
     const ScratchFolder scratch;
     const fs::path golden = fs::path(QUENTAVOX_SOURCE_DIR) / "tests/golden/ray_diagram.png";
