@@ -61,8 +61,6 @@ std::int32_t chooseScale(const WindowOptions& options, const SDL_Rect& display)
 
 }  // namespace
 
-void SdlPlatform::FreeSurface::operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
-
 SdlPlatform::SdlPlatform(const WindowOptions& options)
 {
     if (options.scale != 0 && !isScale(options.scale)) {
