@@ -181,9 +181,7 @@ TEST(PictureTools, PictureToolWritesTheFixtureTexturesAndBackdropButNoMap)
     EXPECT_GE(names.size(), 2u);
     EXPECT_EQ(std::distance(fs::directory_iterator(folder.path / "out"), {}), std::ssize(names));
     for (const std::string& name : names) {
-        std::ifstream file(folder.path / "out" / name, std::ios::binary);
-        EXPECT_TRUE(std::vector<unsigned char>(std::istreambuf_iterator<char>(file), {}) == fixtureBytes(name))
-            << name;
+        EXPECT_TRUE(readFileBytes(folder.path / "out" / name) == fixtureBytes(name)) << name;
     }
 }
 
