@@ -27,7 +27,7 @@ CONFIGURE := cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 # compressed manual page and changelog.
 INSTALLED_TARGETS := quentavox quentavox_docs
 
-.PHONY: run program build test bench docs install uninstall package soak mutants clean \
+.PHONY: run program build test check-recipes bench docs install uninstall package soak mutants clean \
 	deps test-deps bench-deps docs-deps package-deps windows test-windows windows-deps \
 	web test-web web-deps test-web-deps
 
@@ -59,6 +59,11 @@ test: build
 	ctest --test-dir build --output-on-failure
 	ctest --test-dir build-sanitize --output-on-failure -LE package
 	ctest --test-dir build-clang --output-on-failure -L unit
+
+# The recipes of HACKING.md followed in a scratch copy of the tree
+# (build-recipes/), each checked to work as written there.
+check-recipes: deps test-deps docs-deps
+	scripts/check-recipes
 
 bench: deps bench-deps
 	$(CONFIGURE) -DQUENTAVOX_BENCH=ON
@@ -106,7 +111,7 @@ soak: program test-deps
 # SDL2 built for Windows and for the web stays in the cache folder that
 # scripts/build-sdl2 names, for every clone on this machine to share.
 clean:
-	rm -rf build build-sanitize build-clang build-windows build-web build-mutants
+	rm -rf build build-sanitize build-clang build-windows build-web build-mutants build-recipes
 
 deps:
 	@scripts/install-deps $(PROGRAM_PACKAGES)
