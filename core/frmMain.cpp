@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "base/runtime_error.h"
+#include "core/stored_window.h"
 
 #include "assets/map_cells.h"
 #include "assets/map_decoding.h"
@@ -27,10 +28,10 @@ Surface picture(const embedded::Picture& file, PictureSize size)
     return surface;
 }
 
-// The render box: 320 x 240 outside, a two-pixel sunken border, 316 x 236 inside.
+// The render box as the window stores it, border and all.
 Surface renderSurface(Platform& window)
 {
-    Surface surface(316, 236, 2);
+    Surface surface(storedViewWidth, storedViewHeight, storedRenderBoxBorder);
     surface.Left = 8;
     surface.Top = 8;
     surface.showIn(window);

@@ -167,7 +167,7 @@ Shown showPattern(const WindowOptions& options, int width, int height)
 
     // The second frame shows only the box, over what the first left. The
     // box sticks out of the smaller forms.
-    Surface frame(316, 236, 2);
+    Surface frame(storedViewWidth, storedViewHeight, storedRenderBoxBorder);
     const DeviceContext dc = frame.hDC();
     for (int y = 0; y < dc.height; ++y) {
         for (int x = 0; x < dc.width; ++x) pixel(dc, x, y) = std::uint32_t(x * 7919 + y * 104729) & 0xFFFFFF;

@@ -17,6 +17,9 @@
 //   render_reference --window SHOT.bmp LEFT TOP [KEY:TICKS...]
 //       compares the whole of SHOT, a client area, with the window as the
 //       program paints it: its face and the box's border as well as the view.
+//   render_reference --box
+//       prints the width and height of the view inside the render box, and
+//       the width of the box's border: "WIDTH HEIGHT BORDER".
 
 #include <SDL.h>
 
@@ -68,6 +71,12 @@ bool readHold(std::string_view argument, Hold& hold)
 
 int main(int argc, char** argv)
 {
+    if (argc == 2 && std::string_view(argv[1]) == "--box") {
+        const StartedForm program;
+        const DeviceContext view = program.form.picRender.hDC();
+        std::printf("%d %d %d\n", view.width, view.height, program.form.picRender.BorderWidth());
+        return 0;
+    }
     const bool wholeWindow = argc > 1 && std::string_view(argv[1]) == "--window";
     if (wholeWindow) {
         --argc;
