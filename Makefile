@@ -18,7 +18,8 @@ JOBS ?= $(shell nproc)
 PREFIX ?= /usr/local
 
 # Warnings stop the build only in the sanitizer and clang builds of
-# `make test`, where the compilers are the ones we test with; in build/, which
+# `make test` (the presets sanitize and clang), where the compilers are the
+# ones we test with; in build/, the release preset's, which
 # `make run`, `make install` and `make package` share with the tests, a newer
 # compiler's new warning must not stop a user's build (and one setting there
 # means switching targets never rebuilds everything).
@@ -27,7 +28,7 @@ CONFIGURE := cmake -S . -B build -DCMAKE_BUILD_TYPE=Release
 # compressed manual page and changelog.
 INSTALLED_TARGETS := quentavox quentavox_docs
 
-.PHONY: run program build test bench docs install uninstall package soak mutants clean \
+.PHONY: run program build test check-recipes bench docs install uninstall package soak mutants clean \
 	deps test-deps bench-deps docs-deps package-deps windows test-windows windows-deps \
 	web test-web web-deps test-web-deps
 
@@ -40,25 +41,27 @@ program: deps
 	$(CONFIGURE)
 	cmake --build build -j $(JOBS) --target quentavox
 
+# The build trees and their tests are CMake presets (CMakePresets.json); the
+# build presets take the number of jobs from here.
+export CMAKE_BUILD_PARALLEL_LEVEL := $(JOBS)
+
 # Everything: the program, the tests, the benchmark and the tools.
 build: deps test-deps bench-deps docs-deps
-	$(CONFIGURE) -DQUENTAVOX_TESTS=ON -DQUENTAVOX_BENCH=ON
-	cmake --build build -j $(JOBS)
+	cmake --preset release
+	cmake --build --preset release
 
 # The whole suite runs twice: in the release build and under AddressSanitizer
 # and UBSan, where the end-to-end tests start and close the real program too.
 # Debian's clang builds the program, the tools and the tests too, without a
-# warning, and runs the unit tests.
-test: build
-	cmake -S . -B build-sanitize -DCMAKE_BUILD_TYPE=Debug -DQUENTAVOX_SANITIZE=ON \
-		-DQUENTAVOX_WERROR=ON -DQUENTAVOX_TESTS=ON -DQUENTAVOX_BENCH=OFF
-	cmake --build build-sanitize -j $(JOBS)
-	cmake -S . -B build-clang -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_COMPILER=clang++-16 \
-		-DQUENTAVOX_WERROR=ON -DQUENTAVOX_TESTS=ON -DQUENTAVOX_BENCH=OFF
-	cmake --build build-clang -j $(JOBS)
-	ctest --test-dir build --output-on-failure
-	ctest --test-dir build-sanitize --output-on-failure -LE package
-	ctest --test-dir build-clang --output-on-failure -L unit
+# warning, and runs the unit tests. The three trees are built first, then
+# tested in that order.
+test: deps test-deps bench-deps docs-deps
+	cmake --workflow --preset test
+
+# The recipes of HACKING.md followed in a scratch copy of the tree
+# (build-recipes/), each checked to work as written there.
+check-recipes: deps test-deps docs-deps
+	scripts/check-recipes
 
 bench: deps bench-deps
 	$(CONFIGURE) -DQUENTAVOX_BENCH=ON
@@ -106,7 +109,7 @@ soak: program test-deps
 # SDL2 built for Windows and for the web stays in the cache folder that
 # scripts/build-sdl2 names, for every clone on this machine to share.
 clean:
-	rm -rf build build-sanitize build-clang build-windows build-web build-mutants
+	rm -rf build build-sanitize build-clang build-windows build-web build-mutants build-recipes
 
 deps:
 	@scripts/install-deps $(PROGRAM_PACKAGES)

@@ -31,10 +31,6 @@ std::string rgb(std::uint32_t colour)
                   std::to_string((colour >> 16) & 0xFF), ")");
 }
 
-// The names the README's colour table gives, in the order of levelColours.
-constexpr std::array<const char*, levelColours.size()> levelColourNames{"black", "yellow", "white",
-                                                                       "red",   "blue",   "green"};
-
 std::uint32_t channelDistance(std::uint32_t a, std::uint32_t b, int shift)
 {
     const std::uint32_t first = (a >> shift) & 0xFF;
@@ -92,7 +88,7 @@ std::vector<BrokenRule> checkLevel(const Surface& picMap, UnknownColours unknown
             if (std::none_of(levelColours.begin(), levelColours.end(), listed)) {
                 const std::size_t nearest = nearestLevelColour(colour);
                 std::string message = concat(pixel(x, y), "colour ", rgb(colour),
-                                             " is not a level colour; the nearest is ", levelColourNames[nearest],
+                                             " is not a level colour; the nearest is ", levelColours[nearest].name,
                                              " ", rgb(levelColours[nearest].colour));
                 if (!unlistedColours.isError) {
                     message += concat("; the cell repeats the code of the pixel read before it (",

@@ -19,6 +19,7 @@
 #include "bench/recording_reporter.h"
 #include "platform/sdl_platform.h"
 #include "core/stored_window.h"
+#include "gfx/sdl_surface_ptr.h"
 #include "gfx/upscale.h"
 #include "tests/started_form.h"
 
@@ -28,14 +29,9 @@ constexpr double passMicroseconds = 9000;
 constexpr double mostShareAtScale4 = 0.10;
 constexpr int scales[] = {1, 2, 3, 4, 8};
 
-struct FreeSurface {
-    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
-};
-using SurfacePtr = std::unique_ptr<SDL_Surface, FreeSurface>;
-
-SurfacePtr xrgb(int width, int height)
+SdlSurfacePtr xrgb(int width, int height)
 {
-    return SurfacePtr(SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_XRGB8888));
+    return SdlSurfacePtr(SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_XRGB8888));
 }
 
 void raycast(benchmark::State& run, StartedForm& world)
@@ -52,8 +48,8 @@ void raycast(benchmark::State& run, StartedForm& world)
 // every other pass.
 void enlarge(benchmark::State& run, SDL_Rect area, int scale)
 {
-    const SurfacePtr form = xrgb(storedClientWidth, storedClientHeight);
-    const SurfacePtr window = xrgb(storedClientWidth * scale, storedClientHeight * scale);
+    const SdlSurfacePtr form = xrgb(storedClientWidth, storedClientHeight);
+    const SdlSurfacePtr window = xrgb(storedClientWidth * scale, storedClientHeight * scale);
     SDL_FillRect(form.get(), nullptr, 0x123456);
     for (auto _ : run) {
         upscale(*form, area, *window, scale);

@@ -2,8 +2,10 @@
 #include "core/frmMain.h"
 
 #include <string>
+#include <utility>
 
 #include "base/runtime_error.h"
+#include "core/stored_window.h"
 
 #include "assets/map_cells.h"
 #include "assets/map_decoding.h"
@@ -26,14 +28,22 @@ Surface picture(const embedded::Picture& file, PictureSize size)
     return surface;
 }
 
-// The render box: 320 x 240 outside, a two-pixel sunken border, 316 x 236 inside.
+// The render box as the window stores it, border and all.
 Surface renderSurface(Platform& window)
 {
-    Surface surface(316, 236, 2);
+    Surface surface(storedViewWidth, storedViewHeight, storedRenderBoxBorder);
     surface.Left = 8;
     surface.Top = 8;
     surface.showIn(window);
     return surface;
+}
+
+// The empty placeholder for code 0, then a holder for each texture file.
+std::array<Surface, textureSlots> textureHolders(const std::array<embedded::Picture, textureSlots - 1>& files)
+{
+    return [&]<std::size_t... i>(std::index_sequence<i...>) {
+        return std::array<Surface, textureSlots>{Surface(1, 1), picture(files[i], texturePictureSize)...};
+    }(std::make_index_sequence<textureSlots - 1>{});
 }
 
 }  // namespace
@@ -42,12 +52,7 @@ frmMain::frmMain(Platform& platform, const FormPictures& pictures)
     : picRender(renderSurface(platform)),
       picMap(picture(pictures.map, mapPictureSize)),
       picClear(picture(pictures.backdrop, backdropPictureSize)),
-      picTexture{Surface(1, 1),
-                 picture(pictures.textures[0], texturePictureSize),
-                 picture(pictures.textures[1], texturePictureSize),
-                 picture(pictures.textures[2], texturePictureSize),
-                 picture(pictures.textures[3], texturePictureSize),
-                 picture(pictures.textures[4], texturePictureSize)},
+      picTexture(textureHolders(pictures.textures)),
       platform(platform)
 {
 }

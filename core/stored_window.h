@@ -15,3 +15,8 @@ inline constexpr int storedClientHeight = 259;
 // scale at which this box fits the display.
 inline constexpr int storedRenderBoxWidth = 320;
 inline constexpr int storedRenderBoxHeight = 240;
+// The platform's standard sunken border round the box, on each side, and
+// what it leaves inside: the view that picRender draws, 316 x 236.
+inline constexpr int storedRenderBoxBorder = 2;
+inline constexpr int storedViewWidth = storedRenderBoxWidth - 2 * storedRenderBoxBorder;
+inline constexpr int storedViewHeight = storedRenderBoxHeight - 2 * storedRenderBoxBorder;

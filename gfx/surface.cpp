@@ -15,7 +15,7 @@ constexpr Uint32 pixelFormat = SDL_PIXELFORMAT_XRGB8888;
 
 }  // namespace
 
-void Surface::Free::operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
+void FreeSdlSurface::operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
 
 Surface::Surface(SDL_Surface* image) : pixels(image) {}
 
@@ -32,7 +32,7 @@ Surface::Surface(std::int32_t width, std::int32_t height, std::int32_t border)
 Surface Surface::fromBmp(std::span<const unsigned char> file, std::string_view name)
 {
     SDL_RWops* stream = SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
-    std::unique_ptr<SDL_Surface, Free> loaded(stream ? SDL_LoadBMP_RW(stream, 1) : nullptr);
+    SdlSurfacePtr loaded(stream ? SDL_LoadBMP_RW(stream, 1) : nullptr);
     if (!loaded) failWithSdlError("cannot load picture " + std::string(name));
     SDL_Surface* converted = SDL_ConvertSurfaceFormat(loaded.get(), pixelFormat, 0);
     if (!converted) failWithSdlError("cannot convert picture " + std::string(name));

@@ -4,11 +4,11 @@
 // window. Drawing goes through its device context; Refresh shows the image.
 
 #include <cstdint>
-#include <memory>
 #include <span>
 #include <string_view>
 
 #include "gfx/device_context.h"
+#include "gfx/sdl_surface_ptr.h"
 
 struct SDL_Surface;
 class Presenter;
@@ -38,12 +38,9 @@ public:
     float Top = 0;
 
 private:
-    struct Free {
-        void operator()(SDL_Surface* surface) const;
-    };
     explicit Surface(SDL_Surface* image);
 
-    std::unique_ptr<SDL_Surface, Free> pixels;
+    SdlSurfacePtr pixels;
     std::int32_t border = 0;
     Presenter* window = nullptr;
 };

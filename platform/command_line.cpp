@@ -8,7 +8,7 @@
 
 namespace {
 
-// "1 to 8", as the refusals name the scales.
+// "1 to 8", as the usage and the refusals name the scales.
 const std::string scaleRange = std::to_string(smallestScale) + " to " + std::to_string(largestScale);
 
 CommandLine refuse(std::string problem)
@@ -63,13 +63,13 @@ CommandLine readCommandLine(std::span<const std::string_view> arguments)
 
 std::string_view usage()
 {
-    return "Usage: quentavox [--scale N] [--fullscreen]\n"
+    static const std::string text = "Usage: quentavox [--scale N] [--fullscreen]\n"
            "       quentavox --help | --version\n"
            "Walk through a textured maze in first person.\n"
            "\n"
            "Options:\n"
            "  --scale N      show every pixel of the window as an N x N block, N from\n"
-           "                 1 to 8 (default: the display's dots per inch over 96)\n"
+           "                 " + scaleRange + " (default: the display's dots per inch over 96)\n"
            "  --fullscreen   fill the display (default scale: the largest at which\n"
            "                 the view fits)\n"
            "  --help         print this help and exit\n"
@@ -82,6 +82,7 @@ std::string_view usage()
            "  . (full stop)  step sideways to the right\n"
            "\n"
            "To quit, close the window (Alt+F4 on most desktops); no key quits.\n";
+    return text;
 }
 
 std::string versionLine() { return std::string("quentavox ") + QUENTAVOX_VERSION + "\n"; }

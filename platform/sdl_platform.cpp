@@ -7,6 +7,7 @@
 #include <string>
 
 #include "base/checked.h"
+#include "gfx/client_area.h"
 #include "gfx/sdl_error.h"
 #include "gfx/surface.h"
 #include "gfx/upscale.h"
@@ -60,8 +61,6 @@ std::int32_t chooseScale(const WindowOptions& options, const SDL_Rect& display)
 }
 
 }  // namespace
-
-void SdlPlatform::FreeSurface::operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
 
 SdlPlatform::SdlPlatform(const WindowOptions& options)
 {
@@ -279,17 +278,9 @@ void SdlPlatform::Present(const Surface& picture)
     if (!screen) failWithSdlError("cannot draw into the window");
     SDL_Surface* formSurface = formImage(screen);
 
-    const std::int32_t border = picture.BorderWidth();
-    const SDL_Rect box{checked::toInt32(picture.Left, "picRender.Left"),
-                       checked::toInt32(picture.Top, "picRender.Top"),
-                       picture.image()->w + 2 * border, picture.image()->h + 2 * border};
+    const auto [box, inside] = boxPlace(picture);
     if (box.x != lastLeft || box.y != lastTop) repaintAll = true;
-    if (repaintAll) paintWindowFace(formSurface, box, border);
-
-    SDL_Rect inside{box.x + border, box.y + border, picture.image()->w, picture.image()->h};
-    if (SDL_BlitSurface(picture.image(), nullptr, formSurface, &inside) != 0) {
-        failWithSdlError("cannot show the frame");
-    }
+    composeClientArea(formSurface, picture, repaintAll);
 
     const SDL_Rect whole{0, 0, formSurface->w, formSurface->h};
     SDL_Rect shown{};

@@ -8,6 +8,7 @@
 
 #include "core/platform.h"
 #include "core/stored_window.h"
+#include "gfx/sdl_surface_ptr.h"
 #include "input/key_codes.h"
 #include "platform/window_options.h"
 
@@ -15,7 +16,8 @@ struct SDL_Window;
 struct SDL_Surface;
 union SDL_Event;
 
-class SdlPlatform final : public Platform {
+// Not final: a measuring tool watches its clock and captions.
+class SdlPlatform : public Platform {
 public:
     explicit SdlPlatform(const WindowOptions& options = {});
     ~SdlPlatform() override;
@@ -43,10 +45,7 @@ private:
     std::int32_t scale = 1;
     // Above scale 1 the form is drawn here, in form pixels, and shown
     // enlarged; at scale 1 it is drawn straight into the window.
-    struct FreeSurface {
-        void operator()(SDL_Surface* surface) const;
-    };
-    std::unique_ptr<SDL_Surface, FreeSurface> formPixels;
+    SdlSurfacePtr formPixels;
     // The whole window is repainted (background and the render box's border)
     // after a resize, an expose or a move of the box; otherwise only the box.
     bool repaintAll = true;

@@ -5,14 +5,15 @@
 // movement cases were worked out on. Tests read these and never assets/, so
 // repainting a shipped picture leaves them green.
 
-#include <fstream>
-#include <iterator>
 #include <map>
+#include <optional>
 #include <stdexcept>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "assets/picture_names.h"
+#include "base/file_bytes.h"
 #include "core/frmMain.h"
 
 inline std::string fixturePath(const std::string& name)
@@ -22,9 +23,9 @@ inline std::string fixturePath(const std::string& name)
 
 inline std::vector<unsigned char> fileBytes(const std::string& path)
 {
-    std::ifstream file(path, std::ios::binary);
-    if (!file) throw std::runtime_error("cannot read " + path);
-    return {std::istreambuf_iterator<char>(file), {}};
+    std::optional<std::vector<unsigned char>> bytes = readFileBytes(path);
+    if (!bytes) throw std::runtime_error("cannot read " + path);
+    return std::move(*bytes);
 }
 
 inline std::vector<unsigned char> fixtureBytes(const std::string& name) { return fileBytes(fixturePath(name)); }

@@ -1,34 +1,29 @@
 # SPDX-License-Identifier: MIT
 # The include test: every program folder may include its own headers and
 # those of the folders it is built on, never one above it or beside it.
-#   cmake -DSOURCE_DIR=... -P tests/layers.cmake
+#   cmake -DSOURCE_DIR=... -DGRAPH=build/tests/folder_graph.cmake -P tests/layers.cmake
 cmake_minimum_required(VERSION 3.25)
-# Each folder with the folders it uses directly; what those use comes along.
-set(uses_base)
-set(uses_gfx base)
-set(uses_angles base)
-set(uses_assets gfx)
-set(uses_input base)
-set(uses_sim angles assets input)
-set(uses_render sim gfx)
-set(uses_core render)
-set(uses_platform core)
-set(folders base gfx angles assets input sim render core platform)
+# The folders from the bottom up, each with the folders it links directly
+# (uses_FOLDER); what those use comes along. The build writes GRAPH from the
+# libraries' links (tests/CMakeLists.txt).
+include(${GRAPH})
 
-# Everything below a folder, however far down.
-function(below folder out)
-  set(found)
-  foreach(used IN LISTS uses_${folder})
-    below(${used} deeper)
-    list(APPEND found ${used} ${deeper})
-  endforeach()
-  list(REMOVE_DUPLICATES found)
-  set(${out} ${found} PARENT_SCOPE)
-endfunction()
-
+# Each folder may use what it links and everything below those, however far
+# down; it links only folders below it, so the layers have no loop.
 set(wrong)
+set(seen)
 foreach(folder IN LISTS folders)
-  below(${folder} allowed)
+  set(allowed)
+  foreach(used IN LISTS uses_${folder})
+    if(used IN_LIST seen)
+      list(APPEND allowed ${used} ${below_${used}})
+    else()
+      list(APPEND wrong "${folder}/ links ${used}/, which is not below it")
+    endif()
+  endforeach()
+  list(REMOVE_DUPLICATES allowed)
+  set(below_${folder} ${allowed})
+  list(APPEND seen ${folder})
   list(JOIN allowed ", " allowedText)
   file(GLOB sources RELATIVE ${SOURCE_DIR} ${SOURCE_DIR}/${folder}/*.h ${SOURCE_DIR}/${folder}/*.cpp)
   foreach(source IN LISTS sources)

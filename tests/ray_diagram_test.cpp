@@ -5,12 +5,12 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <utility>
 
+#include "gfx/sdl_surface_ptr.h"
+#include "tests/golden.h"
 #include "tests/pixels.h"
 #include "tests/scratch_folder.h"
 
@@ -24,18 +24,14 @@ namespace fs = std::filesystem;
 const std::string onFixtures =
     std::string(RAY_DIAGRAM) + " --level tests/fixtures/map.bmp --pictures tests/fixtures";
 
-struct FreeSurface {
-    void operator()(SDL_Surface* surface) const { SDL_FreeSurface(surface); }
-};
-using SurfacePtr = std::unique_ptr<SDL_Surface, FreeSurface>;
 
 // PNG files are compared by their pixels, which do not depend on how the
 // library of the day compresses them.
-SurfacePtr decoded(const fs::path& png)
+SdlSurfacePtr decoded(const fs::path& png)
 {
-    SurfacePtr loaded(IMG_Load(png.c_str()));
+    SdlSurfacePtr loaded(IMG_Load(png.c_str()));
     if (!loaded) return nullptr;
-    return SurfacePtr(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_XRGB8888, 0));
+    return SdlSurfacePtr(SDL_ConvertSurfaceFormat(loaded.get(), SDL_PIXELFORMAT_XRGB8888, 0));
 }
 
 // The picture's pixels, as the program's own comparisons read them.
@@ -45,39 +41,26 @@ DeviceContext pixelsOf(const SDL_Surface* picture)
 }
 
 // The corner where both walks end together, the clipped ray slipping past
-// the pillar and the zoomed level, pixel for pixel. After a deliberate
-// change, QUENTAVOX_UPDATE_GOLDEN=1 rewrites the stored picture if it
-// differs; the test still fails, naming it, so the variable left set by
-// mistake never hides a fault.
-TEST(RayDiagram, DrawsTheFixtureLevelAsStored)
+// the pillar and the zoomed level, pixel for pixel (see tests/golden.h for
+// rewriting it).
+TEST(RayDiagram, DrawsTheFixtureLevelAsTheGoldenPicture)
 {
     const ScratchFolder scratch;
-    const fs::path golden = fs::path(QUENTAVOX_SOURCE_DIR) / "tests/golden/ray_diagram.png";
+    const fs::path golden = goldenPath("ray_diagram.png");
     const fs::path written = scratch.path / "diagram.png";
     const auto [status, output] =
         scratch.runIn(QUENTAVOX_SOURCE_DIR, onFixtures + " --at 2.5,4.5 --heading 44 --mark 0,165,315 --zoom 4 '" + written.string() + "'");
     ASSERT_EQ(status, 0) << output;
 
-    const SurfacePtr expected = decoded(golden);
-    const SurfacePtr actual = decoded(written);
+    const SdlSurfacePtr expected = decoded(golden);
+    const SdlSurfacePtr actual = decoded(written);
     ASSERT_TRUE(actual) << IMG_GetError();
-    std::string fault;
-    if (!expected) {
-        fault = "cannot read " + golden.string();
-    } else if (expected->w != actual->w || expected->h != actual->h) {
-        fault = std::to_string(actual->w) + " x " + std::to_string(actual->h) + ", stored " +
-                std::to_string(expected->w) + " x " + std::to_string(expected->h);
-    } else if (const long differing = differingPixels(pixelsOf(expected.get()), pixelsOf(actual.get())); differing > 0) {
-        fault = std::to_string(differing) + " pixels differ";
-    }
-    if (fault.empty()) return;
-    if (std::getenv("QUENTAVOX_UPDATE_GOLDEN")) {
-        fs::copy_file(written, golden, fs::copy_options::overwrite_existing);
-        ADD_FAILURE() << fault << "; rewrote " << golden << " as QUENTAVOX_UPDATE_GOLDEN is set";
-    } else {
-        fs::copy_file(written, "ray_diagram.actual.png", fs::copy_options::overwrite_existing);
-        ADD_FAILURE() << fault << "; see ray_diagram.actual.png";
-    }
+    const std::string fault =
+        expected ? goldenDifference(pixelsOf(actual.get()), pixelsOf(expected.get())) : "cannot read " + golden.string();
+    judgeGolden(golden, fault, [&](const fs::path& file) {
+        std::error_code error;
+        return fs::copy_file(written, file, fs::copy_options::overwrite_existing, error);
+    });
 }
 
 // Each refusal is one line that names what it refuses: the option, the

@@ -13,6 +13,7 @@
 
 #include "render/ray_column.h"
 #include "tests/fixture_pictures.h"
+#include "tests/golden.h"
 #include "tests/pixels.h"
 #include "tests/runtime_error.h"
 #include "tests/started_form.h"
@@ -217,10 +218,7 @@ TEST_F(RaycastTest, BadInputsFailInsteadOfDrawing)
     EXPECT_THROW(cast(2.5f, 2.5f, 180), RuntimeError);
 }
 
-// Whole frames, pixel for pixel. After a deliberate change to the pictures
-// or the renderer, QUENTAVOX_UPDATE_GOLDEN=1 rewrites the images that differ;
-// the test still fails for each, naming it, so the variable left set by
-// mistake never hides a fault.
+// Whole frames, pixel for pixel (see tests/golden.h for rewriting them).
 TEST_F(RaycastTest, FramesMatchTheGoldenImages)
 {
     struct Case {
@@ -231,32 +229,17 @@ TEST_F(RaycastTest, FramesMatchTheGoldenImages)
                           {"start_turned_90", 2.5f, 2.5f, 90},
                           {"large_hall", 20.5f, 45.5f, 45},
                           {"wall_half_cell", 2.5f, 2.5f, 270}};
-    const bool update = std::getenv("QUENTAVOX_UPDATE_GOLDEN") != nullptr;
     for (const Case& c : cases) {
         place(c.x, c.y, c.angle);
         form.Raycast(form.picRender);
-        const std::string path = std::string(QUENTAVOX_SOURCE_DIR) + "/tests/golden/" + c.name + ".bmp";
-        const DeviceContext actual = form.picRender.hDC();
-        std::string fault;
-        if (!std::filesystem::exists(path)) {
-            fault = "there is no " + path;
-        } else {
-            const Surface golden = Surface::fromBmp(fileBytes(path), path);
-            const DeviceContext expected = golden.hDC();
-            if (expected.width != actual.width || expected.height != actual.height) {
-                fault = "the stored frame has another size";
-            } else if (const long differing = differingPixels(actual, expected); differing > 0) {
-                fault = std::to_string(differing) + " pixels differ";
-            }
-        }
-        if (fault.empty()) continue;
-        if (update) {
-            ASSERT_EQ(SDL_SaveBMP(form.picRender.image(), path.c_str()), 0) << SDL_GetError();
-            ADD_FAILURE() << c.name << ": " << fault << "; rewrote " << path << " as QUENTAVOX_UPDATE_GOLDEN is set";
-        } else {
-            SDL_SaveBMP(form.picRender.image(), (c.name + ".actual.bmp").c_str());
-            ADD_FAILURE() << c.name << ": " << fault << "; see " << c.name << ".actual.bmp";
-        }
+        const std::filesystem::path path = goldenPath(c.name + ".bmp");
+        const std::string fault =
+            std::filesystem::exists(path)
+                ? goldenDifference(form.picRender.hDC(), Surface::fromBmp(fileBytes(path.string()), path.string()).hDC())
+                : "there is no " + path.string();
+        judgeGolden(path, fault, [&](const std::filesystem::path& file) {
+            return SDL_SaveBMP(form.picRender.image(), file.string().c_str()) == 0;
+        });
     }
 }
 

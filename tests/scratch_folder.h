@@ -9,11 +9,12 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <fstream>
-#include <iterator>
 #include <random>
 #include <string>
 #include <utility>
+#include <vector>
+
+#include "base/file_bytes.h"
 
 struct ScratchFolder {
     const std::filesystem::path path = create();
@@ -33,8 +34,8 @@ struct ScratchFolder {
         const std::filesystem::path log = path / "output.log";
         const int status =
             std::system((enter + folder.string() + "\" && " + command + " > \"" + log.string() + "\" 2>&1").c_str());
-        std::ifstream output(log);
-        return {exitCode(status), {std::istreambuf_iterator<char>(output), {}}};
+        const auto output = readFileBytes(log, std::ios::in).value_or(std::vector<unsigned char>{});
+        return {exitCode(status), {output.begin(), output.end()}};
     }
 
 private:

@@ -9,8 +9,10 @@
 #include <filesystem>
 #include <fstream>
 #include <iostream>
-#include <iterator>
+#include <optional>
 #include <vector>
+
+#include "base/file_bytes.h"
 
 int main(int argc, char** argv)
 {
@@ -27,15 +29,14 @@ int main(int argc, char** argv)
         << "\"\n\nnamespace embedded {\n\nnamespace {\n";
     for (int i = 4; i < argc; ++i) {
         const std::filesystem::path path = argv[i];
-        std::ifstream in(path, std::ios::binary);
-        if (!in) {
+        const std::optional<std::vector<unsigned char>> bytes = readFileBytes(path);
+        if (!bytes) {
             std::cerr << path.string() << ": cannot read the picture\n";
             return 1;
         }
-        const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(in), {}};
         out << "\nconstexpr unsigned char bytes" << i << "[] = {";
-        for (std::size_t b = 0; b < bytes.size(); ++b) {
-            out << (b % 24 == 0 ? "\n    " : "") << int(bytes[b]) << ',';
+        for (std::size_t b = 0; b < bytes->size(); ++b) {
+            out << (b % 24 == 0 ? "\n    " : "") << int((*bytes)[b]) << ',';
         }
         out << "\n};\n";
     }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// Writes the five wall textures and the backdrop as 24-bit BMP files into a
+// Writes the wall textures it draws and the backdrop as 24-bit BMP files into a
 // folder. Usage: make_pictures FOLDER
 // Every picture comes from fixed data and hash-based noise with fixed seeds,
 // so every run writes the same bytes. It is run by hand when the art changes;
@@ -11,7 +11,6 @@
 #include <cmath>
 #include <cstdint>
 #include <filesystem>
-#include <fstream>
 #include <functional>
 #include <iostream>
 #include <numbers>
@@ -19,17 +18,15 @@
 #include <string_view>
 #include <vector>
 
+#include <SDL.h>
+
 #include "assets/picture_names.h"
+#include "gfx/rgb.h"
+#include "gfx/sdl_surface_ptr.h"
 
 namespace {
 
 // ---------------------------------------------------------------- pictures
-
-struct Rgb {
-    int r = 0;
-    int g = 0;
-    int b = 0;
-};
 
 class Image {
 public:
@@ -47,40 +44,22 @@ private:
     std::vector<Rgb> pixels;
 };
 
-void putLittleEndian(std::vector<unsigned char>& out, std::uint32_t value, int bytes)
-{
-    for (int i = 0; i < bytes; ++i) out.push_back(static_cast<unsigned char>(value >> (8 * i)));
-}
-
-// A complete uncompressed 24-bit BMP: file header, 40-byte information header,
-// then the rows bottom first in blue-green-red order. Both widths used here
-// make rows a multiple of 4 bytes, so there is no padding.
+// An uncompressed 24-bit BMP, as SDL writes one: rows bottom first in
+// blue-green-red order, with the 40-byte information header.
 bool writeBmp(const std::filesystem::path& path, const Image& image)
 {
-    const std::uint32_t imageSize = static_cast<std::uint32_t>(image.width * image.height * 3);
-    std::vector<unsigned char> out;
-    out.push_back('B');
-    out.push_back('M');
-    putLittleEndian(out, 54 + imageSize, 4);
-    putLittleEndian(out, 0, 4);
-    putLittleEndian(out, 54, 4);
-    putLittleEndian(out, 40, 4);
-    putLittleEndian(out, static_cast<std::uint32_t>(image.width), 4);
-    putLittleEndian(out, static_cast<std::uint32_t>(image.height), 4);
-    putLittleEndian(out, 1, 2);
-    putLittleEndian(out, 24, 2);
-    putLittleEndian(out, 0, 4);
-    putLittleEndian(out, imageSize, 4);
-    for (int i = 0; i < 4; ++i) putLittleEndian(out, 0, 4);
-    for (int y = image.height - 1; y >= 0; --y) {
+    const SdlSurfacePtr surface(SDL_CreateRGBSurfaceWithFormat(0, image.width, image.height, 24, SDL_PIXELFORMAT_BGR24));
+    if (!surface) return false;
+    for (int y = 0; y < image.height; ++y) {
+        auto* row = static_cast<std::uint8_t*>(surface->pixels) + y * surface->pitch;
         for (int x = 0; x < image.width; ++x) {
             const Rgb& p = image.at(x, y);
-            for (int channel : {p.b, p.g, p.r}) out.push_back(static_cast<unsigned char>(channel));
+            row[3 * x] = p.b;
+            row[3 * x + 1] = p.g;
+            row[3 * x + 2] = p.r;
         }
     }
-    std::ofstream file(path, std::ios::binary);
-    file.write(reinterpret_cast<const char*>(out.data()), static_cast<std::streamsize>(out.size()));
-    return static_cast<bool>(file);
+    return SDL_SaveBMP(surface.get(), path.string().c_str()) == 0;
 }
 
 // ---------------------------------------------------------------- noise
@@ -140,12 +119,21 @@ double fractalNoise(std::uint64_t seed, double x, double y)
 
 int clampChannel(double v) { return std::clamp(static_cast<int>(std::lround(v)), 0, 255); }
 
-Rgb scaled(Rgb c, double factor)
+// A colour from whole-number channels, each held to 0..255. The drawings
+// keep inside that range; a slip past it shows as a flat channel, not as a
+// channel wrapped round to the other end.
+Rgb rgb(int r, int g, int b)
 {
-    return {clampChannel(c.r * factor), clampChannel(c.g * factor), clampChannel(c.b * factor)};
+    const auto channel = [](int v) { return static_cast<std::uint8_t>(std::clamp(v, 0, 255)); };
+    return {channel(r), channel(g), channel(b)};
 }
 
-Rgb grey(int v) { return {v, v, v}; }
+Rgb scaled(Rgb c, double factor)
+{
+    return rgb(clampChannel(c.r * factor), clampChannel(c.g * factor), clampChannel(c.b * factor));
+}
+
+Rgb grey(int v) { return rgb(v, v, v); }
 
 // ---------------------------------------------------------------- stones
 
@@ -406,7 +394,7 @@ Image bannerWall()
             if (x == right || y == bottom(x)) light *= 0.7;
             if (loop) light = y == 3 ? 0.95 : 0.7;
             int red = clampChannel(252 * light - 3 * hashUnit(seed + 1, x, y));
-            face.at(x, y) = {red, 0, 0};
+            face.at(x, y) = rgb(red, 0, 0);
             // A golden hem two pixels inside the edge.
             const bool hem = !loop && ((x == left + 2 || x == right - 2) && y >= 8 && y <= bottom(x) - 2);
             const bool hemBottom = !loop && x > left + 2 && x < right - 2 && y == bottom(x) - 2;
@@ -441,7 +429,7 @@ Image doorWall()
     const Stones stones = blockCourses({11, 11, 10, 11, 10, 11}, 21, 2, seed);
     const std::array<int, 4> blues{124, 136, 164, 136};
     paintStones(
-        face, stones, [&](int id) { return Rgb{0, 0, blues[static_cast<std::size_t>(hashInt(seed, id, 0, 0, 3))]}; },
+        face, stones, [&](int id) { return rgb(0, 0, blues[static_cast<std::size_t>(hashInt(seed, id, 0, 0, 3))]); },
         Rgb{0, 0, 64}, seed);
 
     constexpr double cx = 31.5;
@@ -564,7 +552,7 @@ Image texture(const Image& face)
         for (int x = 0; x < Face; ++x) {
             const Rgb p = face.at(x, y);
             picture.at(x, y) = p;
-            picture.at(Face + x, y) = {darker(p.r), darker(p.g), darker(p.b)};
+            picture.at(Face + x, y) = rgb(darker(p.r), darker(p.g), darker(p.b));
         }
     }
     return picture;
@@ -598,12 +586,16 @@ Image backdrop()
                 picture.at(x, y) = grey(v);
             } else {
                 const auto& base = floorRows[static_cast<std::size_t>(y - 32)];
-                picture.at(x, y) = {0, base[0] + jitter(1), base[1] + jitter(2)};
+                picture.at(x, y) = rgb(0, base[0] + jitter(1), base[1] + jitter(2));
             }
         }
     }
     return picture;
 }
+
+// The faces of the wall codes 1 and up, in order. A texture painted by hand
+// after these has no drawing here.
+constexpr Image (*wallFaces[])() = {mossyStone, rubbleWall, bannerWall, doorWall, pictureWall};
 
 }  // namespace
 
@@ -611,7 +603,8 @@ int main(int argc, char** argv)
 {
     // --help, or anything else named like an option, is not taken for a folder.
     if (argc != 2 || std::string_view(argv[1]).starts_with('-')) {
-        std::cerr << "usage: make_pictures FOLDER  (writes texture1.bmp .. texture5.bmp and backdrop.bmp)\n";
+        std::cerr << "usage: make_pictures FOLDER  (writes " << textureFileName(1) << " .. "
+                  << textureFileName(std::size(wallFaces)) << " and " << backdropFileName << ")\n";
         return 2;
     }
     // The integer form of the 0.6 rule must agree with rounding to nearest.
@@ -628,14 +621,9 @@ int main(int argc, char** argv)
         std::cerr << folder.string() << ": cannot make the folder: " << error.message() << '\n';
         return 1;
     }
-    const std::vector<std::pair<std::string, Image>> pictures{
-        {textureFileName(1), texture(mossyStone())},
-        {textureFileName(2), texture(rubbleWall())},
-        {textureFileName(3), texture(bannerWall())},
-        {textureFileName(4), texture(doorWall())},
-        {textureFileName(5), texture(pictureWall())},
-        {std::string(backdropFileName), backdrop()},
-    };
+    std::vector<std::pair<std::string, Image>> pictures;
+    for (std::size_t i = 0; i < std::size(wallFaces); ++i) pictures.emplace_back(textureFileName(i + 1), texture(wallFaces[i]()));
+    pictures.emplace_back(backdropFileName, backdrop());
     for (const auto& [name, image] : pictures) {
         if (!writeBmp(folder / name, image)) {
             std::cerr << (folder / name).string() << ": cannot write the picture\n";

@@ -2,7 +2,7 @@
 // Runs the program's own main loop in a real window for a while and prints how
 // long its passes lasted, as the loop itself counts them, with the frame rates
 // of the caption and the processor time the process used. The program itself
-// carries no instrumentation: this wraps the real platform and watches the
+// carries no instrumentation: this extends the real platform and watches the
 // clock readings that the loop takes.
 //
 //   pass_lengths [SECONDS]        (default 30; the window closes by itself)
@@ -30,39 +30,35 @@
 
 namespace {
 
-class WatchedPlatform final : public Platform {
+// The real platform, with its clock readings and captions watched.
+class WatchedPlatform final : public SdlPlatform {
 public:
-    WatchedPlatform(Platform& real, std::int64_t seconds) : real(real), seconds(seconds) {}
+    explicit WatchedPlatform(std::int64_t seconds) : seconds(seconds) {}
 
-    void Show(FormEvents& form) override { real.Show(form); }
     void DoEvents(FormEvents& form) override
     {
         countPass();
         if (!readings.empty() && start == 0) start = readings.back();
         readings.clear();
         captionWritten = false;
-        if (start != 0 && real.GetTickCount() - start >= seconds * 1000) {
+        if (start != 0 && SdlPlatform::GetTickCount() - start >= seconds * 1000) {
             std::int16_t cancel = 0;
             std::int16_t mode = 0;
             form.Form_QueryUnload(cancel, mode);
         }
-        real.DoEvents(form);
+        SdlPlatform::DoEvents(form);
     }
     std::int64_t GetTickCount() override
     {
-        readings.push_back(real.GetTickCount());
+        readings.push_back(SdlPlatform::GetTickCount());
         return readings.back();
     }
-    void Sleep(std::int64_t milliseconds) override { real.Sleep(milliseconds); }
     void SetCaption(std::string_view caption) override
     {
         captionWritten = true;
         captions.emplace_back(caption);
-        real.SetCaption(caption);
+        SdlPlatform::SetCaption(caption);
     }
-    ClientSize ClientArea() const override { return real.ClientArea(); }
-    void Present(const Surface& picture) override { real.Present(picture); }
-    void ReportError(std::string_view message) override { real.ReportError(message); }
 
     std::map<std::int64_t, std::int64_t> lengths;
     std::vector<std::string> captions;
@@ -82,7 +78,6 @@ private:
         previousLastTick = readings[readings.size() - fromEnd];
     }
 
-    Platform& real;
     std::int64_t seconds;
     std::int64_t start = 0;
     std::int64_t previousLastTick = -1;
@@ -105,8 +100,7 @@ int main(int argc, char** argv)
     std::int64_t seconds = 30;
     if (argc > 1) std::from_chars(argv[1], argv[1] + std::string_view(argv[1]).size(), seconds);
     try {
-        SdlPlatform real;
-        WatchedPlatform watched(real, seconds);
+        WatchedPlatform watched(seconds);
         frmMain form(watched);
         const double cpuBefore = processorSeconds();
         const auto wallBefore = std::chrono::steady_clock::now();

@@ -13,9 +13,11 @@ read -r width height < <(client_size)
 # Before its first frame the window shows one flat colour where the frame
 # goes (Xvfb's black); the first screenshot showing more than that is the
 # first frame. 339 / 2 - 316 / 2 = 11.5 puts the box on the even pixel 12,
-# and the 316 x 236 frame inside its two-pixel border.
+# and the frame inside its border.
+read -r view_width view_height border < <("$RENDER_REFERENCE" --box)
 first_frame_shown() {
-    screenshot "$WORK/first.bmp" && [ "$(identify -format '%k' "$WORK/first.bmp[316x236+14+14]")" -gt 1 ]
+    screenshot "$WORK/first.bmp" &&
+        [ "$(identify -format '%k' "$WORK/first.bmp[${view_width}x${view_height}+$((12 + border))+$((12 + border))]")" -gt 1 ]
 }
 wait_until "$PATIENCE" first_frame_shown || fail "no frame was shown within $PATIENCE s"
 "$RENDER_REFERENCE" "$WORK/first.bmp" 12 12 || fail "the first frame is not the start-position render"

@@ -17,19 +17,21 @@
 //   render_reference --window SHOT.bmp LEFT TOP [KEY:TICKS...]
 //       compares the whole of SHOT, a client area, with the window as the
 //       program paints it: its face and the box's border as well as the view.
+//   render_reference --box
+//       prints the width and height of the view inside the render box, and
+//       the width of the box's border: "WIDTH HEIGHT BORDER".
 
 #include <SDL.h>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "gfx/window_face.h"
+#include "base/file_bytes.h"
+#include "gfx/client_area.h"
 #include "input/key_codes.h"
 #include "tests/pixels.h"
 #include "tests/started_form.h"
@@ -69,6 +71,12 @@ bool readHold(std::string_view argument, Hold& hold)
 
 int main(int argc, char** argv)
 {
+    if (argc == 2 && std::string_view(argv[1]) == "--box") {
+        const StartedForm program;
+        const DeviceContext view = program.form.picRender.hDC();
+        std::printf("%d %d %d\n", view.width, view.height, program.form.picRender.BorderWidth());
+        return 0;
+    }
     const bool wholeWindow = argc > 1 && std::string_view(argv[1]) == "--window";
     if (wholeWindow) {
         --argc;
@@ -84,30 +92,27 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: render_reference [--window] SHOT.bmp LEFT TOP [KEY:TICKS...]\n");
         return 2;
     }
-    std::ifstream file(argv[1], std::ios::binary);
-    const std::vector<unsigned char> bytes{std::istreambuf_iterator<char>(file), {}};
-    const Surface shot = Surface::fromBmp(bytes, argv[1]);
+    // A file that cannot be read is no picture either.
+    const Surface shot = Surface::fromBmp(readFileBytes(argv[1]).value_or(std::vector<unsigned char>{}), argv[1]);
 
     StartedForm program;
     frmMain& form = program.form;
+    // The box where the shot shows it.
+    form.picRender.Left = static_cast<float>(std::atoi(argv[2]));
+    form.picRender.Top = static_cast<float>(std::atoi(argv[3]));
+    const SDL_Rect inside = boxPlace(form.picRender).inside;
     const DeviceContext view = form.picRender.hDC();
     const DeviceContext whole = shot.hDC();
-    const int left = std::atoi(argv[2]) + form.picRender.BorderWidth();
-    const int top = std::atoi(argv[3]) + form.picRender.BorderWidth();
-    if (left < 0 || top < 0 || left + view.width > whole.width || top + view.height > whole.height) {
+    if (inside.x < 0 || inside.y < 0 || inside.x + view.width > whole.width || inside.y + view.height > whole.height) {
         std::fprintf(stderr, "the render box at %s, %s does not fit in %s\n", argv[2], argv[3], argv[1]);
         return 2;
     }
-    const DeviceContext box{whole.pixels + top * whole.pitch + left, view.width, view.height, whole.pitch};
+    const DeviceContext box{whole.pixels + inside.y * whole.pitch + inside.x, view.width, view.height, whole.pitch};
     // The window as the platform paints it, at the size of the shot.
     const Surface window(whole.width, whole.height);
-    const std::int32_t border = form.picRender.BorderWidth();
-    const SDL_Rect outer{left - border, top - border, view.width + 2 * border, view.height + 2 * border};
-    SDL_Rect inside{left, top, view.width, view.height};
     const auto differing = [&] {
         if (!wholeWindow) return differingPixels(view, box);
-        paintWindowFace(window.image(), outer, border);
-        if (SDL_BlitSurface(form.picRender.image(), nullptr, window.image(), &inside) != 0) std::exit(2);
+        composeClientArea(window.image(), form.picRender, true);
         return differingPixels(window.hDC(), whole);
     };
 

@@ -12,11 +12,13 @@
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
-#include <fstream>
-#include <iterator>
+#include <optional>
 #include <random>
 #include <string>
+#include <utility>
 #include <vector>
+
+#include "base/file_bytes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
 extern std::size_t picturesAccepted;
@@ -109,12 +111,12 @@ int main(int argc, char** argv)
     const long iterations = std::strtol(argv[1], nullptr, 10);
     std::vector<Bytes> seeds;
     for (int i = 2; i < argc; ++i) {
-        std::ifstream file(argv[i], std::ios::binary);
-        if (!file) {
+        std::optional<Bytes> seed = readFileBytes(argv[i]);
+        if (!seed) {
             std::fprintf(stderr, "cannot read %s\n", argv[i]);
             return 2;
         }
-        seeds.emplace_back(std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>());
+        seeds.push_back(std::move(*seed));
     }
     // The seeds as they are: each is a picture that one of the readings
     // accepts, so a target that refused everything would show here.

@@ -15,19 +15,9 @@
 #include "core/stored_window.h"
 #include "render/raycast.h"
 #include "gfx/rgb.h"
-
-// A window that is never shown: the frames stay in their surfaces.
-class NoWindow final : public Platform {
-public:
-    void Show(FormEvents& form) override { form.Form_Resize(); }
-    void DoEvents(FormEvents&) override {}
-    std::int64_t GetTickCount() override { return 0; }
-    void Sleep(std::int64_t) override {}
-    void SetCaption(std::string_view) override {}
-    ClientSize ClientArea() const override { return {storedClientWidth, storedClientHeight}; }
-    void Present(const Surface&) override {}
-    void ReportError(std::string_view) override {}
-};
+// The tests' scripted platform, of the stored size: a window that is never
+// shown, so the frames stay in their surfaces.
+#include "tests/fake_platform.h"
 
 // The picture files read from disk, kept while the window is made from them.
 struct PictureFiles {
@@ -61,7 +51,7 @@ public:
 
 private:
     PictureFiles files;
-    NoWindow platform;
+    FakePlatform platform;
     frmMain form;
     std::int32_t wholeHeading = 0;
 };

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// The client area as the window shows it: the face, the render box's sunken
+// border and the frame inside it. The SDL window composes it this way, and
+// so do the tool that draws pictures of the window and the end-to-end
+// tests' reference.
+
+#include <SDL_rect.h>
+
+class Surface;
+struct SDL_Surface;
+
+// Where a surface's box stands in the client area: the outer box at
+// (Left, Top), border included, and its drawable area inside the border.
+struct BoxPlace {
+    SDL_Rect outer;
+    SDL_Rect inside;
+};
+BoxPlace boxPlace(const Surface& picture);
+
+// Paints the face and the box's border when `withFace`, then copies the
+// surface's image into the drawable area.
+void composeClientArea(SDL_Surface* target, const Surface& picture, bool withFace);
