@@ -141,7 +141,12 @@ std::string headerProblem(std::span<const unsigned char> head, std::uintmax_t le
 
     const std::uint64_t rowBytes = (static_cast<std::uint64_t>(width) * bitsPerPixel + 31) / 32 * 4;
     const bool runLengths = compression == rle8 || compression == rle4;
-    const std::uint64_t needed = number(head, 10, 4) + (runLengths ? number(head, 34, 4) : rowBytes * height);
+    const std::uint32_t pixelsAt = number(head, 10, 4);
+    if (length <= pixelsAt) {
+        return "ends after " + grouped(length) + " bytes, before its pixels, which its header puts at byte " +
+               grouped(pixelsAt);
+    }
+    const std::uint64_t needed = pixelsAt + (runLengths ? number(head, 34, 4) : rowBytes * height);
     if (length < needed) return truncated(needed, "header");
     if (length > longestFile) {
         return "is " + grouped(length) + " bytes long, far more than a " + dimensions(width, height) +
