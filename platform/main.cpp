@@ -3,20 +3,25 @@
 
 #include <exception>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "assets/level_picture.h"
 #include "platform/error_report.h"
 #include "core/frmMain.h"
 #include "platform/sdl_platform.h"
 #include "platform/command_line.h"
 #include "platform/fine_timer.h"
 #include "platform/user_text.h"
+#include "platform/utf8_arguments.h"
 
 int main(int argc, char** argv)
 {
-    const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const std::vector<std::string> given = utf8Arguments(argc, argv);
+    const std::vector<std::string_view> arguments(given.begin(), given.end());
     const CommandLine command = readCommandLine(arguments);
     switch (command.action) {
     case CommandLine::Action::Run:
@@ -32,11 +37,24 @@ int main(int argc, char** argv)
         return 2;
     }
 
+    // A level of the player's own is checked before any window opens; a
+    // refused one is a mistake in the command, answered like one.
+    std::optional<LevelPicture> level;
+    if (!command.level.empty()) {
+        level = readLevelPicture(command.level);
+        if (!level->picture) {
+            showUserText(level->lines, UserStream::Error);
+            return 2;
+        }
+    }
+
     const FineTimer fineTimer;
     std::unique_ptr<SdlPlatform> platform;
     try {
         platform = std::make_unique<SdlPlatform>(command.window);
         frmMain form(*platform);
+        if (level) form.OpenLevel(std::move(*level), Platform::Refusal::InDialog);
+        if (command.watchLevel) form.levelWatch.emplace(command.level);
         form.Form_Load();
     } catch (const ProgramEnd&) {
         return 0;

@@ -4,6 +4,8 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <iostream>
+#include <memory>
 #include <string>
 
 #include "base/checked.h"
@@ -15,6 +17,7 @@
 #include "platform/error_report.h"
 #include "platform/sdl_keys.h"
 #include "platform/system_clock.h"
+#include "platform/user_text.h"
 #include "platform/video_drivers.h"
 #include "platform/view_scale.h"
 #include "platform/window_icon.h"
@@ -191,6 +194,12 @@ void SdlPlatform::deliver(const SDL_Event& event, FormEvents& form)
             }
         }
         break;
+    case SDL_DROPFILE: {
+        // SDL hands over the name, which is ours to free.
+        const std::unique_ptr<char, decltype(&SDL_free)> fileName(event.drop.file, SDL_free);
+        if (fileName) form.Form_OLEDragDrop(fileName.get());
+        break;
+    }
     default:
         break;
     }
@@ -223,6 +232,24 @@ void SdlPlatform::ReportError(std::string_view message)
     const std::string line = reportLine(message);
     endAtOnceOnSignal();
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, appTitle, line.c_str(), nullptr);
+}
+
+// The box has no parent for the same reason as the error dialog. While it is
+// open the game stands still; closing it lets the next pass run. Lines for
+// stderr alone go where a refused command line's would: on Windows with no
+// console to print in, into a message box after all, as nothing else would
+// show them.
+void SdlPlatform::ShowRefusal(std::string_view lines, Refusal shown)
+{
+    if (shown == Refusal::OnStderr) {
+        showUserText(lines, UserStream::Error);
+        return;
+    }
+    std::cerr << lines << std::flush;
+#ifndef __EMSCRIPTEN__
+    const std::string text(lines);
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, appTitle, text.c_str(), nullptr);
+#endif
 }
 
 std::int64_t SdlPlatform::GetTickCount() { return millisecondsSinceBoot(); }

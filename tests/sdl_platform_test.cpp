@@ -42,6 +42,8 @@ public:
     void picRender_KeyDown(std::int16_t& code, std::int16_t&) override { calls.push_back({"picRender_KeyDown", code}); }
     void picRender_KeyUp(std::int16_t& code, std::int16_t&) override { calls.push_back({"picRender_KeyUp", code}); }
     void Form_QueryUnload(std::int16_t&, std::int16_t&) override { calls.push_back({"Form_QueryUnload"}); }
+    // The end-to-end drop test drops files on the real window.
+    void Form_OLEDragDrop(std::string_view) override {}
 };
 
 class SdlPlatformTest : public ::testing::Test {

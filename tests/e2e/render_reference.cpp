@@ -20,6 +20,9 @@
 //   render_reference --box
 //       prints the width and height of the view inside the render box, and
 //       the width of the box's border: "WIDTH HEIGHT BORDER".
+//   render_reference --level LEVEL.bmp ...
+//       draws the views in the level of that picture, as the program plays
+//       it when given the picture; it must keep the level's rules.
 
 #include <SDL.h>
 
@@ -30,6 +33,7 @@
 #include <string_view>
 #include <vector>
 
+#include "assets/level_picture.h"
 #include "base/file_bytes.h"
 #include "gfx/client_area.h"
 #include "input/key_codes.h"
@@ -77,10 +81,21 @@ int main(int argc, char** argv)
         std::printf("%d %d %d\n", view.width, view.height, program.form.picRender.BorderWidth());
         return 0;
     }
-    const bool wholeWindow = argc > 1 && std::string_view(argv[1]) == "--window";
-    if (wholeWindow) {
-        --argc;
-        ++argv;
+    bool wholeWindow = false;
+    const char* level = nullptr;
+    for (bool option = true; option && argc > 2;) {
+        const std::string_view first = argv[1];
+        option = first == "--window" || first == "--level";
+        if (first == "--level") {
+            level = argv[2];
+            --argc;
+            ++argv;
+        }
+        wholeWindow = wholeWindow || first == "--window";
+        if (option) {
+            --argc;
+            ++argv;
+        }
     }
     bool usable = argc >= 4;
     std::vector<Hold> holds;
@@ -89,7 +104,8 @@ int main(int argc, char** argv)
         usable = usable && readHold(argv[i], hold);
     }
     if (!usable) {
-        std::fprintf(stderr, "usage: render_reference [--window] SHOT.bmp LEFT TOP [KEY:TICKS...]\n");
+        std::fprintf(stderr,
+                     "usage: render_reference [--window] [--level LEVEL.bmp] SHOT.bmp LEFT TOP [KEY:TICKS...]\n");
         return 2;
     }
     // A file that cannot be read is no picture either.
@@ -97,6 +113,10 @@ int main(int argc, char** argv)
 
     StartedForm program;
     frmMain& form = program.form;
+    if (level && !form.OpenLevel(readLevelPicture(level), Platform::Refusal::OnStderr)) {
+        std::fputs(program.platform.refusals.back().lines.c_str(), stderr);
+        return 2;
+    }
     // The box where the shot shows it.
     form.picRender.Left = static_cast<float>(std::atoi(argv[2]));
     form.picRender.Top = static_cast<float>(std::atoi(argv[3]));
