@@ -1,13 +1,14 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The command line: `quentavox [--scale N] [--fullscreen]`, `--help` and
-// `--version`. Reading it opens nothing and prints nothing; main() acts on
+// The command line: `quentavox [--scale N] [--fullscreen] [--keys PRESET]
+// [--bind ACTION=KEY]...`, `--help` and `--version`. Reading it opens nothing and prints nothing; main() acts on
 // the result.
 
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "input/key_bindings.h"
 #include "platform/window_options.h"
 
 struct CommandLine {
@@ -20,6 +21,7 @@ struct CommandLine {
     Action action = Action::Run;
     WindowOptions window;
     std::string problem;  // one line, for Refuse
+    KeyBindings keys = KeyBindings::arrows();
 };
 
 // The arguments after the program's name.

@@ -35,7 +35,7 @@ int main(int argc, char** argv)
     const FineTimer fineTimer;
     std::unique_ptr<SdlPlatform> platform;
     try {
-        platform = std::make_unique<SdlPlatform>(command.window);
+        platform = std::make_unique<SdlPlatform>(command.window, command.keys);
         frmMain form(*platform);
         form.Form_Load();
     } catch (const ProgramEnd&) {

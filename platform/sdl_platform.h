@@ -5,10 +5,12 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "core/platform.h"
 #include "core/stored_window.h"
-#include "input/key_codes.h"
+#include "input/controls.h"
+#include "platform/game_controllers.h"
 #include "platform/window_options.h"
 
 struct SDL_Window;
@@ -17,7 +19,7 @@ union SDL_Event;
 
 class SdlPlatform final : public Platform {
 public:
-    explicit SdlPlatform(const WindowOptions& options = {});
+    explicit SdlPlatform(const WindowOptions& options = {}, const KeyBindings& keys = KeyBindings::arrows());
     ~SdlPlatform() override;
     SdlPlatform(const SdlPlatform&) = delete;
     SdlPlatform& operator=(const SdlPlatform&) = delete;
@@ -35,7 +37,6 @@ public:
 
 private:
     void deliver(const SDL_Event& event, FormEvents& form);
-    void releaseHeldKeys(FormEvents& form);
     SDL_Surface* formImage(SDL_Surface* screen);
 
     SDL_Window* window = nullptr;
@@ -52,6 +53,8 @@ private:
     bool repaintAll = true;
     std::int32_t lastLeft = 0;
     std::int32_t lastTop = 0;
-    std::array<bool, vk::codeCount> held{};
+    // The keyboard and the game controllers, as the keys the form sees held.
+    Controls controls;
+    std::optional<GameControllers> pads;
     std::array<char, 128> caption{};
 };
