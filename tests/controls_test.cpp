@@ -80,8 +80,11 @@ TEST(Controls, ACodeIsHeldWhileAnyKeyOrPadHoldsIt)
     EXPECT_EQ(out.take(), Events{});
     controls.padAxis(7, PadAxis::leftY, 0, out);
     EXPECT_EQ(out.take(), Events{-38});
-    controls.keyUp('W', out);  // a release never pressed
+    controls.keyUp('W', out);  // a second release
     EXPECT_EQ(out.take(), Events{});
+    controls.keyDown('W', out);
+    controls.keyUp('W', out);
+    EXPECT_EQ(out.take(), (Events{+38, -38}));
 
     // Losing the focus lets go of the keyboard's keys, not a pad's.
     controls.keyDown('S', out);
