@@ -2,8 +2,13 @@
 #include "platform/command_line.h"
 
 #include <charconv>
+#include <optional>
 #include <string>
+#include <utility>
+#include <variant>
+#include <vector>
 
+#include "platform/sdl_keys.h"
 #include "platform/view_scale.h"
 
 namespace {
@@ -38,17 +43,81 @@ bool readScale(std::string_view text, std::int32_t& scale)
     return true;
 }
 
+// Where `arguments[i]` is "--NAME VALUE" or "--NAME=VALUE", the value, and
+// `i` moved past it; an empty optional inside for "--NAME" at the end.
+std::optional<std::optional<std::string_view>> optionValue(std::string_view name,
+                                                           std::span<const std::string_view> arguments,
+                                                           std::size_t& i)
+{
+    const std::string_view argument = arguments[i];
+    if (argument == name) {
+        if (i + 1 == arguments.size()) return std::optional<std::string_view>{};
+        return arguments[++i];
+    }
+    if (argument.starts_with(name) && argument.substr(name.size()).starts_with("=")) {
+        return argument.substr(name.size() + 1);
+    }
+    return std::nullopt;
+}
+
+std::string actionList()
+{
+    std::string list;
+    for (const std::string_view name : actionNames) list += (list.empty() ? "" : ", ") + std::string(name);
+    return list;
+}
+
+// ACTION=KEY, or the line that refuses it.
+std::variant<std::pair<PlayerAction, vk::Code>, std::string> readBinding(std::string_view text)
+{
+    const std::size_t equals = text.find('=');
+    if (equals == std::string_view::npos) return "--bind takes ACTION=KEY, not '" + std::string(text) + "'";
+    const std::string_view name = text.substr(0, equals);
+    const std::string_view keyName = text.substr(equals + 1);
+    const std::optional<PlayerAction> action = actionNamed(name);
+    if (!action) {
+        return "unknown action '" + std::string(name) + "' in --bind " + std::string(text) + " (the actions are " +
+               actionList() + ")";
+    }
+    const std::optional<std::int16_t> key = virtualKeyCodeNamed(keyName);
+    if (!key) {
+        return "unknown key '" + std::string(keyName) + "' in --bind " + std::string(text) +
+               " (keys go by SDL's names, such as W, Up, Space or Keypad 8)";
+    }
+    return std::pair{*action, *key};
+}
+
 }  // namespace
 
 CommandLine readCommandLine(std::span<const std::string_view> arguments)
 {
     CommandLine command;
+    // The preset first, wherever it stands, then each binding in turn.
+    std::vector<std::pair<PlayerAction, vk::Code>> bindings;
     for (std::size_t i = 0; i < arguments.size(); ++i) {
         const std::string_view argument = arguments[i];
         if (argument == "--help") return only(CommandLine::Action::Help);
         if (argument == "--version") return only(CommandLine::Action::Version);
         if (argument == "--fullscreen") {
             command.window.fullscreen = true;
+            continue;
+        }
+        if (const auto preset = optionValue("--keys", arguments, i)) {
+            if (!*preset) return refuse("--keys needs arrows or wasd");
+            if (**preset == "arrows") {
+                command.keys = KeyBindings::arrows();
+            } else if (**preset == "wasd") {
+                command.keys = KeyBindings::wasd();
+            } else {
+                return refuse("--keys takes arrows or wasd, not '" + std::string(**preset) + "'");
+            }
+            continue;
+        }
+        if (const auto binding = optionValue("--bind", arguments, i)) {
+            if (!*binding) return refuse("--bind needs ACTION=KEY");
+            auto read = readBinding(**binding);
+            if (auto* problem = std::get_if<std::string>(&read)) return refuse(std::move(*problem));
+            bindings.push_back(std::get<std::pair<PlayerAction, vk::Code>>(read));
             continue;
         }
         if (argument == "--watch") {
@@ -87,12 +156,24 @@ CommandLine readCommandLine(std::span<const std::string_view> arguments)
         }
     }
     if (command.watchLevel && command.level.empty()) return refuse("--watch needs a level picture to watch");
+    // An action's first binding takes the place of its preset keys; more
+    // bindings of it give it more keys.
+    Actions bound;
+    for (const auto& [action, key] : bindings) {
+        if (bound[indexOf(action)]) {
+            command.keys.add(action, key);
+        } else {
+            command.keys.bind(action, key);
+        }
+        bound.set(indexOf(action));
+    }
     return command;
 }
 
 std::string_view usage()
 {
-    static const std::string text = "Usage: quentavox [--scale N] [--fullscreen] [[--level] LEVEL.bmp [--watch]]\n"
+    static const std::string text = "Usage: quentavox [--scale N] [--fullscreen] [--keys arrows|wasd] [--bind ACTION=KEY]...\n"
+           "                 [[--level] LEVEL.bmp [--watch]]\n"
            "       quentavox --help | --version\n"
            "Walk through a textured maze in first person.\n"
            "\n"
@@ -110,6 +191,13 @@ std::string_view usage()
            "                 " + scaleRange + " (default: the display's dots per inch over 96)\n"
            "  --fullscreen   fill the display (default scale: the largest at which\n"
            "                 the view fits)\n"
+           "  --keys wasd    W, S walk, A, D turn, Q, E step sideways, and the keys below\n"
+           "                 work too (default: --keys arrows, the keys below alone)\n"
+           "  --bind ACTION=KEY\n"
+           "                 make KEY the key of ACTION in place of its own; given\n"
+           "                 again for one ACTION, one more key. ACTION is forward,\n"
+           "                 backward, turn-left, turn-right, step-left or step-right;\n"
+           "                 KEY is SDL's name of a key, such as W, Up, Space, Keypad 8\n"
            "  --help         print this help and exit\n"
            "  --version      print the version and exit\n"
            "\n"
@@ -118,6 +206,8 @@ std::string_view usage()
            "  Left, Right    turn left, right\n"
            "  , (comma)      step sideways to the left\n"
            "  . (full stop)  step sideways to the right\n"
+           "A game controller's D-pad and left stick turn and walk as the arrows do,\n"
+           "its shoulder buttons step sideways.\n"
            "\n"
            "To quit, close the window (Alt+F4 on most desktops); no key quits.\n";
     return text;

@@ -1,13 +1,15 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The command line: `quentavox [--scale N] [--fullscreen] [[--level]
-// LEVEL.bmp [--watch]]`, `--help` and `--version`. Reading it opens nothing and prints nothing; main() acts on
+// The command line: `quentavox [--scale N] [--fullscreen] [--keys PRESET]
+// [--bind ACTION=KEY]... [[--level] LEVEL.bmp [--watch]]`, `--help` and
+// `--version`. Reading it opens nothing and prints nothing; main() acts on
 // the result.
 
 #include <span>
 #include <string>
 #include <string_view>
 
+#include "input/key_bindings.h"
 #include "platform/window_options.h"
 
 struct CommandLine {
@@ -24,6 +26,7 @@ struct CommandLine {
     // read it again whenever it changes on disk; empty for the built-in one.
     std::string level;
     bool watchLevel = false;
+    KeyBindings keys = KeyBindings::arrows();
 };
 
 // The arguments after the program's name.

@@ -51,7 +51,7 @@ int main(int argc, char** argv)
     const FineTimer fineTimer;
     std::unique_ptr<SdlPlatform> platform;
     try {
-        platform = std::make_unique<SdlPlatform>(command.window);
+        platform = std::make_unique<SdlPlatform>(command.window, command.keys);
         frmMain form(*platform);
         if (level) form.OpenLevel(std::move(*level), Platform::Refusal::InDialog);
         if (command.watchLevel) form.levelWatch.emplace(command.level);

@@ -3,6 +3,7 @@
 
 #include <array>
 #include <cstddef>
+#include <string>
 
 #include "input/key_codes.h"
 
@@ -115,4 +116,16 @@ std::optional<std::int16_t> virtualKeyCode(const SDL_Keysym& pressed)
     if (code == 0) code = lookUp(byPosition, static_cast<std::uint32_t>(pressed.scancode));
     if (code == 0) return std::nullopt;
     return code;
+}
+
+// A name is taken as SDL takes it: one character is the key that types it,
+// anything else the key SDL names so. The key is then known as when pressed.
+std::optional<std::int16_t> virtualKeyCodeNamed(std::string_view name)
+{
+    const std::string text(name);
+    SDL_Keysym named{};
+    named.sym = SDL_GetKeyFromName(text.c_str());
+    named.scancode = SDL_GetScancodeFromName(text.c_str());
+    if (named.sym == SDLK_UNKNOWN) return std::nullopt;
+    return virtualKeyCode(named);
 }

@@ -65,7 +65,7 @@ std::int32_t chooseScale(const WindowOptions& options, const SDL_Rect& display)
 
 }  // namespace
 
-SdlPlatform::SdlPlatform(const WindowOptions& options)
+SdlPlatform::SdlPlatform(const WindowOptions& options, const KeyBindings& keys) : controls(keys)
 {
     if (options.scale != 0 && !isScale(options.scale)) {
         throw RuntimeError("cannot show the window at scale " + std::to_string(options.scale) +
@@ -114,11 +114,13 @@ SdlPlatform::SdlPlatform(const WindowOptions& options)
     if (!iconImage) failWithSdlError("cannot load the window icon");
     SDL_SetWindowIcon(window, iconImage);
     SDL_FreeSurface(iconImage);
+    pads.emplace();
 }
 
 SdlPlatform::~SdlPlatform()
 {
     formPixels.reset();
+    pads.reset();
     SDL_DestroyWindow(window);
     SDL_Quit();
 }
@@ -152,10 +154,33 @@ void requestClose(FormEvents& form)
     form.Form_QueryUnload(cancel, unloadMode);
 }
 
+// The held keys reach the render surface's handlers. The handlers ignore the
+// shift state, so none is worked out.
+class FormKeys final : public KeyEvents {
+public:
+    explicit FormKeys(FormEvents& form) : form(form) {}
+
+    void keyDown(vk::Code code) override
+    {
+        std::int16_t shift = 0;
+        form.picRender_KeyDown(code, shift);
+    }
+    void keyUp(vk::Code code) override
+    {
+        std::int16_t shift = 0;
+        form.picRender_KeyUp(code, shift);
+    }
+
+private:
+    FormEvents& form;
+};
+
 }  // namespace
 
 void SdlPlatform::deliver(const SDL_Event& event, FormEvents& form)
 {
+    FormKeys keys(form);
+    if (pads && pads->deliver(event, controls, keys)) return;
     switch (event.type) {
     case SDL_QUIT:
         requestClose(form);
@@ -173,26 +198,19 @@ void SdlPlatform::deliver(const SDL_Event& event, FormEvents& form)
             repaintAll = true;
             break;
         case SDL_WINDOWEVENT_FOCUS_LOST:
-            releaseHeldKeys(form);
+            // A key released while another window has the focus never
+            // reaches us, so every key still held is let go now.
+            controls.releaseKeys(keys);
             break;
         default:
             break;
         }
         break;
     case SDL_KEYDOWN:
+        if (const auto code = virtualKeyCode(event.key.keysym)) controls.keyDown(*code, keys);
+        break;
     case SDL_KEYUP:
-        if (const auto code = virtualKeyCode(event.key.keysym)) {
-            std::int16_t keyCode = *code;
-            // The handlers ignore the shift state, so none is worked out.
-            std::int16_t shift = 0;
-            const bool down = event.type == SDL_KEYDOWN;
-            held[checked::index(keyCode, held.size(), "key code")] = down;
-            if (down) {
-                form.picRender_KeyDown(keyCode, shift);
-            } else {
-                form.picRender_KeyUp(keyCode, shift);
-            }
-        }
+        if (const auto code = virtualKeyCode(event.key.keysym)) controls.keyUp(*code, keys);
         break;
     case SDL_DROPFILE: {
         // SDL hands over the name, which is ours to free.
@@ -202,19 +220,6 @@ void SdlPlatform::deliver(const SDL_Event& event, FormEvents& form)
     }
     default:
         break;
-    }
-}
-
-// A key released while another window has the focus never reaches us, so
-// every key still held is released when the focus goes.
-void SdlPlatform::releaseHeldKeys(FormEvents& form)
-{
-    for (std::size_t code = 0; code < held.size(); ++code) {
-        if (!held[code]) continue;
-        held[code] = false;
-        std::int16_t keyCode = static_cast<std::int16_t>(code);
-        std::int16_t shift = 0;
-        form.picRender_KeyUp(keyCode, shift);
     }
 }
 

@@ -5,11 +5,13 @@
 #include <array>
 #include <cstdint>
 #include <memory>
+#include <optional>
 
 #include "core/platform.h"
 #include "core/stored_window.h"
 #include "gfx/sdl_surface_ptr.h"
-#include "input/key_codes.h"
+#include "input/controls.h"
+#include "platform/game_controllers.h"
 #include "platform/window_options.h"
 
 struct SDL_Window;
@@ -19,7 +21,7 @@ union SDL_Event;
 // Not final: a measuring tool watches its clock and captions.
 class SdlPlatform : public Platform {
 public:
-    explicit SdlPlatform(const WindowOptions& options = {});
+    explicit SdlPlatform(const WindowOptions& options = {}, const KeyBindings& keys = KeyBindings::arrows());
     ~SdlPlatform() override;
     SdlPlatform(const SdlPlatform&) = delete;
     SdlPlatform& operator=(const SdlPlatform&) = delete;
@@ -38,7 +40,6 @@ public:
 
 private:
     void deliver(const SDL_Event& event, FormEvents& form);
-    void releaseHeldKeys(FormEvents& form);
     SDL_Surface* formImage(SDL_Surface* screen);
 
     SDL_Window* window = nullptr;
@@ -52,6 +53,8 @@ private:
     bool repaintAll = true;
     std::int32_t lastLeft = 0;
     std::int32_t lastTop = 0;
-    std::array<bool, vk::codeCount> held{};
+    // The keyboard and the game controllers, as the keys the form sees held.
+    Controls controls;
+    std::optional<GameControllers> pads;
     std::array<char, 128> caption{};
 };

@@ -81,9 +81,37 @@ TEST(CommandLine, AnythingElseIsRefusedWithOneLine)
              {{"--level"}, "quentavox: --level needs a level picture, LEVEL.bmp"},
              {{"--level="}, "quentavox: --level needs a level picture, LEVEL.bmp"},
              {{"a.bmp", "--level", "b.bmp"}, "quentavox: one level at a time, not 'a.bmp' and 'b.bmp'"},
-             {{"--watch"}, "quentavox: --watch needs a level picture to watch"}}) {
+             {{"--watch"}, "quentavox: --watch needs a level picture to watch"},
+             {{"--keys"}, "quentavox: --keys needs arrows or wasd"},
+             {{"--keys", "WASD"}, "quentavox: --keys takes arrows or wasd, not 'WASD'"},
+             {{"--bind"}, "quentavox: --bind needs ACTION=KEY"},
+             {{"--bind", "forward"}, "quentavox: --bind takes ACTION=KEY, not 'forward'"},
+             {{"--bind=jump=J"},
+              "quentavox: unknown action 'jump' in --bind jump=J (the actions are forward, backward, turn-left, "
+              "turn-right, step-left, step-right)"},
+             {{"--bind", "forward=Foo"},
+              "quentavox: unknown key 'Foo' in --bind forward=Foo (keys go by SDL's names, such as W, Up, Space or "
+              "Keypad 8)"}}) {
         const CommandLine command = read(arguments);
         EXPECT_EQ(command.action, Action::Refuse) << problem;
         EXPECT_EQ(command.problem, problem);
     }
+}
+
+TEST(CommandLine, KeysComeFromThePresetThenEachBinding)
+{
+    EXPECT_EQ(read({}).keys, KeyBindings::arrows());
+    EXPECT_EQ(read({"--keys", "wasd"}).keys, KeyBindings::wasd());
+    EXPECT_EQ(read({"--keys=wasd", "--keys", "arrows"}).keys, KeyBindings::arrows());
+
+    // Wherever the preset stands, it comes first; an action's first binding
+    // takes the place of its preset keys, a second one adds to it.
+    KeyBindings expected = KeyBindings::wasd();
+    expected.bind(PlayerAction::forward, 'I');
+    expected.add(PlayerAction::forward, vk::numpad0 + 8);
+    expected.bind(PlayerAction::stepRight, vk::space);
+    const CommandLine command =
+        read({"--bind", "forward=i", "--bind=step-right=Space", "--keys", "wasd", "--bind", "forward=Keypad 8"});
+    ASSERT_EQ(command.action, Action::Run) << command.problem;
+    EXPECT_EQ(command.keys, expected);
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # The command line: --help and --version answer on stdout and exit 0; a
-# wrong option or scale is refused on stderr with one line and the usage,
+# wrong option, scale or key binding is refused on stderr with one line and the usage,
 # status 2. None of them opens a window: they run with no display, where
 # opening one would fail with status 1.
 source "$(dirname "$0")/lib.sh"
@@ -18,7 +18,7 @@ run --help
 [ "$STATUS" -eq 0 ] || fail "--help: status $STATUS"
 [ -z "$ERR" ] || fail "--help wrote on stderr: $ERR"
 [[ "$OUT" == "Usage: quentavox "* ]] || fail "--help: no usage on stdout: $OUT"
-for part in --scale --fullscreen --level --watch --version Up Left comma "To quit"; do
+for part in --scale --fullscreen --level --watch --keys --bind --version Up Left comma "game controller" "To quit"; do
     [[ "$OUT" == *"$part"* ]] || fail "--help does not mention $part"
 done
 usage=$OUT
@@ -44,4 +44,6 @@ refused "quentavox: --scale takes a whole number from 1 to 8, not '0'" --fullscr
 refused "quentavox: --scale needs a number from 1 to 8" --scale
 refused "quentavox: unknown option '--full-screen'" --full-screen
 refused "quentavox: --level needs a level picture, LEVEL.bmp" --level
+refused "quentavox: unknown action 'jump' in --bind jump=W (the actions are forward, backward, turn-left, turn-right, step-left, step-right)" --bind jump=W
+refused "quentavox: unknown key 'Foo' in --bind forward=Foo (keys go by SDL's names, such as W, Up, Space or Keypad 8)" --keys wasd --bind forward=Foo
 echo "PASS"

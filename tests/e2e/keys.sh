@@ -4,7 +4,16 @@
 # changes while a key is held, stops changing once it is released, and then
 # shows exactly a view that the renderer draws for a position reachable by
 # holding those keys from the start.
+#
+#   keys.sh [WALK-KEY TURN-KEY [OPTION...]]
+#
+# presses WALK-KEY and TURN-KEY (xdotool's names; default Up and Right) in
+# the program started with the OPTIONs, and expects them to walk and turn
+# exactly as Up and Right do.
 source "$(dirname "$0")/lib.sh"
+WALK_KEY=${1:-Up}
+TURN_KEY=${2:-Right}
+shift $(($# < 2 ? $# : 2))
 : "${RENDER_REFERENCE:?}"
 
 # Ticks of one key hold that the reference tool searches: 24 s of holding.
@@ -13,7 +22,7 @@ MAX_TICKS=3000
 LEFT=12
 TOP=12
 
-start_window
+start_window "$@"
 start_view_shown() {
     screenshot "$WORK/start.bmp" && "$RENDER_REFERENCE" "$WORK/start.bmp" "$LEFT" "$TOP" >/dev/null
 }
@@ -28,21 +37,21 @@ xdotool windowfocus --sync "$WINDOW"
 
 # Walking forward from the start: whatever the level, the start cell is open
 # floor, so the player gets at least to its far edge.
-xdotool keydown Up
+xdotool keydown "$WALK_KEY"
 wait_until "$PATIENCE" view_changed_from "$WORK/start.bmp" ||
-    fail "holding up did not change the view within $PATIENCE s"
-xdotool keyup Up
-wait_for_still_frame "$WORK/walked.bmp" || fail "the view kept changing after up was released"
+    fail "holding $WALK_KEY did not change the view within $PATIENCE s"
+xdotool keyup "$WALK_KEY"
+wait_for_still_frame "$WORK/walked.bmp" || fail "the view kept changing after $WALK_KEY was released"
 walked=$("$RENDER_REFERENCE" "$WORK/walked.bmp" "$LEFT" "$TOP" "Up:$MAX_TICKS") ||
     fail "after walking the window shows no view reachable by walking: $walked"
 echo "walked: $walked"
 
 # Then turning right where the walk ended.
-xdotool keydown Right
+xdotool keydown "$TURN_KEY"
 wait_until "$PATIENCE" view_changed_from "$WORK/walked.bmp" ||
-    fail "holding right did not turn the view within $PATIENCE s"
-xdotool keyup Right
-wait_for_still_frame "$WORK/turned.bmp" || fail "the view kept changing after right was released"
+    fail "holding $TURN_KEY did not turn the view within $PATIENCE s"
+xdotool keyup "$TURN_KEY"
+wait_for_still_frame "$WORK/turned.bmp" || fail "the view kept changing after $TURN_KEY was released"
 turned=$("$RENDER_REFERENCE" "$WORK/turned.bmp" "$LEFT" "$TOP" "Up:${walked%% *}" "Right:$MAX_TICKS") ||
     fail "after turning the window shows no view reachable by turning: $turned"
 echo "turned: $turned"
