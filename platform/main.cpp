@@ -11,7 +11,6 @@
 #include "core/frmMain.h"
 #include "platform/sdl_platform.h"
 #include "platform/command_line.h"
-#include "platform/fine_timer.h"
 #include "platform/user_text.h"
 
 int main(int argc, char** argv)
@@ -32,7 +31,6 @@ int main(int argc, char** argv)
         return 2;
     }
 
-    const FineTimer fineTimer;
     std::unique_ptr<SdlPlatform> platform;
     try {
         platform = std::make_unique<SdlPlatform>(command.window);

@@ -9,6 +9,7 @@
 #include "core/platform.h"
 #include "core/stored_window.h"
 #include "input/key_codes.h"
+#include "platform/fine_timer.h"
 #include "platform/window_options.h"
 
 struct SDL_Window;
@@ -25,7 +26,7 @@ public:
     void Show(FormEvents& form) override;
     void DoEvents(FormEvents& form) override;
     std::int64_t GetTickCount() override;
-    void Sleep(std::int64_t milliseconds) override;
+    void WaitUntilTick(std::int64_t tick) override;
     void SetCaption(std::string_view caption) override;
     ClientSize ClientArea() const override;
     void Present(const Surface& picture) override;
@@ -38,6 +39,7 @@ private:
     void releaseHeldKeys(FormEvents& form);
     SDL_Surface* formImage(SDL_Surface* screen);
 
+    FineTimer timer;
     SDL_Window* window = nullptr;
     // Every form pixel is shown as a scale x scale block of window pixels.
     std::int32_t scale = 1;

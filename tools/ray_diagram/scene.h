@@ -22,7 +22,7 @@ public:
     void Show(FormEvents& form) override { form.Form_Resize(); }
     void DoEvents(FormEvents&) override {}
     std::int64_t GetTickCount() override { return 0; }
-    void Sleep(std::int64_t) override {}
+    void WaitUntilTick(std::int64_t) override {}
     void SetCaption(std::string_view) override {}
     ClientSize ClientArea() const override { return {storedClientWidth, storedClientHeight}; }
     void Present(const Surface&) override {}
