@@ -16,14 +16,9 @@
 #define CREATE_WAITABLE_TIMER_HIGH_RESOLUTION 0x00000002
 #endif
 #else
-#include <sched.h>
-#include <sys/prctl.h>
-#include <sys/resource.h>
-#include <sys/syscall.h>
-#include <time.h>
-#include <unistd.h>
-
 #include <cerrno>
+#include <sys/prctl.h>
+#include <time.h>
 #endif
 
 namespace {
@@ -41,21 +36,6 @@ constexpr std::int64_t wakeMargin = 200'000;
 constexpr std::int64_t coarseWakeMargin = 1'000'000;
 #else
 constexpr std::int64_t wakeMargin = 200'000;
-#endif
-
-#if !defined(__EMSCRIPTEN__) && !defined(_WIN32)
-// The system call's record, as Linux defines it (linux/sched/types.h, which
-// clashes with the C library's sched.h).
-struct SchedulingAttributes {
-    std::uint32_t size;
-    std::uint32_t policy;
-    std::uint64_t flags;
-    std::int32_t nice;
-    std::uint32_t priority;
-    std::uint64_t runtime;
-    std::uint64_t deadline;
-    std::uint64_t period;
-};
 #endif
 
 }  // namespace
@@ -110,21 +90,6 @@ FineTimer::FineTimer() : marginNanoseconds(wakeMargin)
     // late, to wake it together with others; this one's wake-ups are
     // timed, and there are only about a hundred of them a second.
     prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
-    // At normal priority, a short time slice (Linux 6.12 and later) lets a
-    // wake-up run before programs that use up long ones, though not for
-    // longer: the share of the processor stays what the priority gives.
-    // Older kernels ignore it; a program started at real-time priority
-    // keeps that.
-    if (sched_getscheduler(0) == SCHED_OTHER) {
-        errno = 0;
-        const int nice = getpriority(PRIO_PROCESS, 0);
-        SchedulingAttributes attributes{};
-        attributes.size = sizeof attributes;
-        attributes.policy = SCHED_OTHER;
-        attributes.nice = errno == 0 ? nice : 0;
-        attributes.runtime = 100'000;
-        syscall(SYS_sched_setattr, 0, &attributes, 0U);
-    }
 #endif
 }
 
