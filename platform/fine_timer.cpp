@@ -35,7 +35,7 @@ constexpr std::int64_t wakeMargin = 200'000;
 // The 1 ms timer wakes on its next tick after the time asked for.
 constexpr std::int64_t coarseWakeMargin = 1'000'000;
 #else
-constexpr std::int64_t wakeMargin = 200'000;
+constexpr std::int64_t wakeMargin = 100'000;
 #endif
 
 }  // namespace
