@@ -8,7 +8,8 @@
 PROGRAM_PACKAGES := cmake make g++ pkg-config libsdl2-dev
 TEST_PACKAGES := libgtest-dev libgmock-dev libx11-dev libxtst-dev xvfb xdotool x11-utils imagemagick \
 	desktop-file-utils appstream man-db xfonts-base clang-16
-BENCH_PACKAGES := libbenchmark-dev
+# The idle-processor benchmark runs the program in a private X server.
+BENCH_PACKAGES := libbenchmark-dev xvfb xdotool
 # The tool that draws the pictures in docs/ writes PNG files.
 DOCS_PACKAGES := libsdl2-image-dev
 PACKAGE_PACKAGES := dpkg-dev file
@@ -65,9 +66,10 @@ check-recipes: deps test-deps docs-deps
 
 bench: deps bench-deps
 	$(CONFIGURE) -DQUENTAVOX_BENCH=ON
-	cmake --build build -j $(JOBS) --target quentavox_bench upscale_bench
+	cmake --build build -j $(JOBS) --target quentavox_bench upscale_bench quentavox bare_window
 	./build/bench/quentavox_bench
 	./build/bench/upscale_bench
+	bench/idle_cpu build/quentavox build/bench/bare_window
 
 # The pictures in docs/, the README's screenshot among them, drawn from the
 # shipped pictures by the program's own code.

@@ -11,16 +11,6 @@ namespace {
 
 constexpr std::int64_t minimumPassMs = 9;
 constexpr std::int64_t tickMs = 8;
-// The wait's last stretch, watched on the clock instead of slept. The clock
-// counts whole milliseconds, so up to 1 ms more may have passed than a
-// reading says; a sleep that stops wakeMarginMs short of the end therefore
-// wakes by the 9 ms reading at the latest, as long as it wakes less than
-// wakeMarginMs late. Measured with tools/sleep_overrun on Linux at real-time
-// priority, so that no other program's work delayed the wake-ups, 2400
-// sleeps of 1 to 8 ms woke 0.04 ms late at the median and 0.4 ms at worst;
-// at normal priority beside busy compilers, 0.09 ms at the median. On
-// Windows the program asks for a 1 ms timer for as long as it runs.
-constexpr std::int64_t wakeMarginMs = 1;
 constexpr std::int64_t captionIntervalMs = 1000;
 // The longest interval whose backlog of ticks is run. A longer stall (a
 // suspended laptop, a debugger) is dropped: that pass runs a single tick
@@ -66,14 +56,10 @@ void frmMain::Form_Load()
 
         // The pass ends at the first clock reading 9 ms after lastTick, not
         // later: a later end would stretch the passes and change how many
-        // ticks each one runs, and so how fast the player moves. A sleep
-        // wakes up late by however much the scheduler pleases, so the wait
-        // sleeps only until wakeMarginMs before the end and watches the clock
-        // for the rest. It lets no events through.
-        for (std::int64_t waited = platform.GetTickCount() - lastTick; waited < minimumPassMs;
-             waited = platform.GetTickCount() - lastTick) {
-            if (minimumPassMs - waited > wakeMarginMs) platform.Sleep(minimumPassMs - waited - wakeMarginMs);
-        }
+        // ticks each one runs, and so how fast the player moves. The
+        // platform sleeps through most of the wait, lets no events through,
+        // and returns once the clock has turned to that reading.
+        platform.WaitUntilTick(lastTick + minimumPassMs);
         const std::int64_t steps = ticksFor(platform.GetTickCount() - lastTick);
         for (std::int64_t tick = 1; tick <= steps; ++tick) GameCode();
         state.ticksRun += steps;

@@ -42,9 +42,10 @@ public:
     virtual void DoEvents(FormEvents& form) = 0;
     // Milliseconds since the system started.
     virtual std::int64_t GetTickCount() = 0;
-    // Gives the processor away for at least this many milliseconds; handles
-    // no events meanwhile.
-    virtual void Sleep(std::int64_t milliseconds) = 0;
+    // Returns once GetTickCount() reads at least `tick`, as soon after the
+    // clock turns to it as the system allows; returns at once if it already
+    // has. Gives the processor away meanwhile and handles no events.
+    virtual void WaitUntilTick(std::int64_t tick) = 0;
     // The same on every platform: the caption the window is created with.
     std::string_view AppTitle() const { return appTitle; }
     virtual void SetCaption(std::string_view caption) = 0;

@@ -16,6 +16,6 @@ EM_JS(double, wallClock, (), { return performance.timeOrigin + performance.now()
 
 }  // namespace
 
-std::int64_t browserMilliseconds() { return checked::floorToInt(wallClock(), "browser clock"); }
+std::int64_t browserNanoseconds() { return checked::floorToInt(wallClock() * 1e6, "browser clock"); }
 
 void browserSleep(std::int32_t milliseconds) { emscripten_sleep(static_cast<unsigned>(std::max(milliseconds, 0))); }

@@ -4,9 +4,9 @@
 
 #include <cstdint>
 
-// Milliseconds on the wall clock (since 1970), like the desktop's clock a
+// Nanoseconds on the wall clock (since 1970), like the desktop's clock a
 // count that is already large when the program starts.
-std::int64_t browserMilliseconds();
+std::int64_t browserNanoseconds();
 
 // Hands control back to the browser for at least the given time. Only then
 // does the page draw the canvas and deliver keys: a program that never

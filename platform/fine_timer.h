@@ -1,14 +1,39 @@
 // SPDX-License-Identifier: MIT
 #pragma once
+// The wait between passes: until the millisecond clock (system_clock.h)
+// turns to a given reading, on the finest timer each system has. Only the
+// last stretch before the turn-over is watched on the clock; the rest is
+// slept.
 
-// Windows wakes a sleeping program on its timer's tick, every 15.6 ms unless
-// some program asks for a finer one, and the wait between passes sleeps for
-// a few milliseconds at a time. While one of these lives the timer ticks
-// every millisecond; elsewhere it does nothing.
+#include <cstdint>
+#include <string_view>
+
 class FineTimer {
 public:
     FineTimer();
     ~FineTimer();
     FineTimer(const FineTimer&) = delete;
     FineTimer& operator=(const FineTimer&) = delete;
+
+    // Returns once millisecondsSinceBoot() reads at least `reading`, and
+    // within microseconds of the instant it turns to it unless the system
+    // kept the program from running: sleeps until margin() before that
+    // instant, then watches the clock.
+    void waitForReading(std::int64_t reading);
+
+    // Sleeps until the instant of nanosecondsSinceBoot(), or later, as the
+    // system pleases; returns at once for an instant already past.
+    void sleepUntil(std::int64_t instant);
+    // How long before a turn-over the sleep ends, in nanoseconds.
+    std::int64_t margin() const { return marginNanoseconds; }
+    // Which timer sleeps, in a few words.
+    std::string_view kind() const;
+
+private:
+    std::int64_t marginNanoseconds;
+#ifdef _WIN32
+    // A high-resolution waitable timer; none before Windows 10 version 1803,
+    // where the 1 ms timer of timeBeginPeriod serves instead.
+    void* highResolution = nullptr;
+#endif
 };

@@ -14,7 +14,6 @@
 #include "core/frmMain.h"
 #include "platform/sdl_platform.h"
 #include "platform/command_line.h"
-#include "platform/fine_timer.h"
 #include "platform/user_text.h"
 #include "platform/utf8_arguments.h"
 
@@ -47,8 +46,6 @@ int main(int argc, char** argv)
             return 2;
         }
     }
-
-    const FineTimer fineTimer;
     std::unique_ptr<SdlPlatform> platform;
     try {
         platform = std::make_unique<SdlPlatform>(command.window, command.keys);

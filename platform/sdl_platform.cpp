@@ -259,16 +259,7 @@ void SdlPlatform::ShowRefusal(std::string_view lines, Refusal shown)
 
 std::int64_t SdlPlatform::GetTickCount() { return millisecondsSinceBoot(); }
 
-void SdlPlatform::Sleep(std::int64_t milliseconds)
-{
-    const auto wait = static_cast<std::int32_t>(std::clamp<std::int64_t>(milliseconds, 0, 1000));
-#ifdef __EMSCRIPTEN__
-    // In a browser the wait is time handed back to the page.
-    browserSleep(wait);
-#else
-    SDL_Delay(static_cast<Uint32>(wait));
-#endif
-}
+void SdlPlatform::WaitUntilTick(std::int64_t tick) { timer.waitForReading(tick); }
 
 void SdlPlatform::SetCaption(std::string_view text)
 {
@@ -306,6 +297,12 @@ SDL_Surface* SdlPlatform::formImage(SDL_Surface* screen)
 
 void SdlPlatform::Present(const Surface& picture)
 {
+    // Nobody sees a minimised or hidden window: the frame has been drawn and
+    // counted, and that is all. The whole window is painted once it shows.
+    if ((SDL_GetWindowFlags(window) & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) != 0) {
+        repaintAll = true;
+        return;
+    }
     SDL_Surface* screen = SDL_GetWindowSurface(window);
     if (!screen) failWithSdlError("cannot draw into the window");
     SDL_Surface* formSurface = formImage(screen);

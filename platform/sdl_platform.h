@@ -12,6 +12,7 @@
 #include "gfx/sdl_surface_ptr.h"
 #include "input/controls.h"
 #include "platform/game_controllers.h"
+#include "platform/fine_timer.h"
 #include "platform/window_options.h"
 
 struct SDL_Window;
@@ -29,7 +30,7 @@ public:
     void Show(FormEvents& form) override;
     void DoEvents(FormEvents& form) override;
     std::int64_t GetTickCount() override;
-    void Sleep(std::int64_t milliseconds) override;
+    void WaitUntilTick(std::int64_t tick) override;
     void SetCaption(std::string_view caption) override;
     ClientSize ClientArea() const override;
     void Present(const Surface& picture) override;
@@ -42,6 +43,7 @@ private:
     void deliver(const SDL_Event& event, FormEvents& form);
     SDL_Surface* formImage(SDL_Surface* screen);
 
+    FineTimer timer;
     SDL_Window* window = nullptr;
     // Every form pixel is shown as a scale x scale block of window pixels.
     std::int32_t scale = 1;

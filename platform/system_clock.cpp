@@ -1,18 +1,33 @@
 // SPDX-License-Identifier: MIT
 #include "platform/system_clock.h"
 
-#include <chrono>
-
-#ifdef __EMSCRIPTEN__
+#if defined(__EMSCRIPTEN__)
 #include "platform/browser.h"
+#elif defined(_WIN32)
+#include <windows.h>
+#else
+#include <time.h>
 #endif
 
-std::int64_t millisecondsSinceBoot()
+std::int64_t nanosecondsSinceBoot()
 {
-#ifdef __EMSCRIPTEN__
-    return browserMilliseconds();
+#if defined(__EMSCRIPTEN__)
+    return browserNanoseconds();
+#elif defined(_WIN32)
+    static const std::int64_t perSecond = [] {
+        LARGE_INTEGER frequency{};
+        QueryPerformanceFrequency(&frequency);
+        return std::int64_t{frequency.QuadPart};
+    }();
+    LARGE_INTEGER count{};
+    QueryPerformanceCounter(&count);
+    // In two parts, so that counts times a billion never overflows.
+    const std::int64_t seconds = count.QuadPart / perSecond;
+    const std::int64_t rest = count.QuadPart % perSecond;
+    return seconds * 1'000'000'000 + rest * 1'000'000'000 / perSecond;
+#else
+    timespec now{};
+    clock_gettime(CLOCK_MONOTONIC, &now);
+    return std::int64_t{now.tv_sec} * 1'000'000'000 + now.tv_nsec;
 #endif
-    // On Linux the steady clock is the monotonic clock, which counts from boot.
-    const auto sinceBoot = std::chrono::steady_clock::now().time_since_epoch();
-    return std::chrono::duration_cast<std::chrono::milliseconds>(sinceBoot).count();
 }

@@ -31,11 +31,12 @@ public:
     std::int64_t advancePerRead = 0;
     ClientSize client{storedClientWidth, storedClientHeight};
 
-    // A sleep moves the clock on by what was asked plus this much.
-    std::int64_t sleepOverrun = 0;
+    // A wait that has to move the clock leaves it this much past the tick
+    // asked for, as a late wake-up would.
+    std::int64_t wakeLate = 0;
 
     std::vector<std::string> captions;
-    std::vector<std::int64_t> sleeps;  // each sleep asked for, in milliseconds
+    std::vector<std::int64_t> waitedFor;  // each tick a wait asked for
     std::vector<std::int64_t> presentedAt;  // clock reading at each Refresh
     int shows = 0;
 
@@ -67,10 +68,10 @@ public:
         return reading;
     }
 
-    void Sleep(std::int64_t milliseconds) override
+    void WaitUntilTick(std::int64_t tick) override
     {
-        sleeps.push_back(milliseconds);
-        now += milliseconds + sleepOverrun;
+        waitedFor.push_back(tick);
+        if (now < tick) now = tick + wakeLate;
         idleReads = 0;
     }
     void SetCaption(std::string_view caption) override { captions.emplace_back(caption); }

@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
-#include <tuple>
 #include <vector>
 
 #include "core/frmMain.h"
@@ -59,37 +58,26 @@ TEST(MainLoop, RunsOneTickPerWholeEightMillisecondsAndDropsTheRest)
     }
 }
 
-TEST(MainLoop, APassEndsAtTheFirstClockReadingNineMillisecondsAfterTheLast)
+TEST(MainLoop, EachPassWaitsForTheReadingNineMillisecondsAfterLastTickAndCountsTheOneItGets)
 {
-    // The clock moves only by the script, so the reading that ends a pass is
-    // exactly the scripted one: passes given 9 ms each are 9 ms apart and run
-    // one tick each; a pass given 8 ms waits for a reading that never comes.
-    ScriptedRun run({{FakePlatform::advance(9)}, {FakePlatform::advance(9)}, {FakePlatform::advance(9)}});
+    // However long a frame took, the wait asks for lastTick + 9, and the pass
+    // ends at the reading the wait returns at: the tick asked for after a
+    // quick frame, the one already reached after a slow one.
+    ScriptedRun run({{}, {FakePlatform::advance(8)}, {FakePlatform::advance(9)}, {FakePlatform::advance(30)}});
+    const std::int64_t start = run.platform.now;
     run.toTheEnd();
-    ASSERT_EQ(run.frames(), 4u);
-    for (std::size_t i = 1; i < run.frames(); ++i) {
-        EXPECT_EQ(run.platform.presentedAt[i] - run.platform.presentedAt[i - 1], 9);
-    }
-    EXPECT_EQ(run.ticks(), 3);
-    ScriptedRun shorter({{FakePlatform::advance(9)}, {FakePlatform::advance(8)}});
-    EXPECT_THROW(shorter.form.Form_Load(), std::logic_error);
-    EXPECT_EQ(shorter.ticks(), 1);
-}
+    EXPECT_EQ(run.platform.waitedFor, (std::vector<std::int64_t>{start + 9, start + 18, start + 27, start + 36}));
+    EXPECT_EQ(run.platform.presentedAt,
+              (std::vector<std::int64_t>{start, start + 9, start + 18, start + 27, start + 57}));
+    EXPECT_EQ(run.ticks(), 1 + 1 + 1 + 3);
 
-TEST(MainLoop, TheWaitSleepsUntilOneMillisecondBeforeThePassEndsAndWatchesTheClockAfter)
-{
-    // The clock moves 1 ms per read: the wait's first read comes `drawn` + 1
-    // ms after lastTick, and the pass still ends at the read that gives 9 ms.
-    for (const auto& [drawn, sleeps, ticks] : {std::tuple{0, std::vector<std::int64_t>{7}, 1},
-                                               {6, {1}, 1},
-                                               {7, {}, 1},
-                                               {30, {}, 4}}) {
-        ScriptedRun run({{FakePlatform::advance(drawn)}});
-        run.platform.advancePerRead = 1;
-        run.toTheEnd();
-        EXPECT_EQ(run.platform.sleeps, sleeps) << drawn << " ms drawing";
-        EXPECT_EQ(run.ticks(), ticks) << drawn << " ms drawing";
-    }
+    // A wake-up 7 ms late makes 16 ms passes of two ticks, each counted
+    // from the reading the late wait returned at.
+    ScriptedRun late({{}, {}});
+    late.platform.wakeLate = 7;
+    late.toTheEnd();
+    EXPECT_EQ(late.platform.waitedFor, (std::vector<std::int64_t>{start + 9, start + 25}));
+    EXPECT_EQ(late.ticks(), 4);
 }
 
 TEST(MainLoop, CaptionShowsOneFrameAfterTheFirstPassThenUpdatesEverySecond)
@@ -112,9 +100,9 @@ TEST(MainLoop, CaptionIntervalCountsFromAFreshClockRead)
 {
     // With the clock moving 1 ms per read, the update of the first pass
     // stamps the read after its test. The second pass tests a clock read
-    // 4 ms after that stamp plus the scripted time, so 995 ms is not enough
-    // and 996 is; a stamp reusing the test's read would already fire at 995.
-    for (const auto& [scripted, updates] : {std::pair{995, 1u}, {996, 2u}}) {
+    // 3 ms after that stamp plus the scripted time, so 996 ms is not enough
+    // and 997 is; a stamp reusing the test's read would already fire at 996.
+    for (const auto& [scripted, updates] : {std::pair{996, 1u}, {997, 2u}}) {
         ScriptedRun run({{FakePlatform::advance(20)}, {FakePlatform::advance(scripted)}});
         run.platform.advancePerRead = 1;
         run.toTheEnd();

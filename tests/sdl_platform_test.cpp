@@ -14,6 +14,8 @@
 
 #include "gfx/surface.h"
 #include "platform/sdl_platform.h"
+#include "platform/fine_timer.h"
+#include "platform/system_clock.h"
 #include "input/key_codes.h"
 #include "platform/view_scale.h"
 #include "gfx/surface.h"
@@ -220,11 +222,12 @@ TEST(SdlPlatformScale, AScaleOutOfRangeIsARunTimeError)
     EXPECT_THROW(SdlPlatform({.scale = -1}), RuntimeError);
 }
 
-TEST_F(SdlPlatformTest, TheFaceAroundTheFrameIsRepaintedWhenExposedOrWhenTheBoxMoves)
+TEST_F(SdlPlatformTest, TheFaceAroundTheFrameIsRepaintedWhenExposedWhenTheBoxMovesOrWhenShownAgain)
 {
     // A corner of the window face, covered and uncovered: only an expose
     // tells the platform that more than the frame needs painting again. Then
-    // the box moves down, and its old top-left corner must become face.
+    // the box moves down, and its old top-left corner must become face. A
+    // hidden window is sent nothing, and is painted whole once shown.
     Surface frame(4, 4, 2);
     frame.Left = frame.Top = 8;
     SDL_Surface* screen = SDL_GetWindowSurface(window);
@@ -245,4 +248,26 @@ TEST_F(SdlPlatformTest, TheFaceAroundTheFrameIsRepaintedWhenExposedOrWhenTheBoxM
     frame.Top = 20;
     platform.Present(frame);
     EXPECT_EQ(at(8, 8), face);
+
+    SDL_HideWindow(window);
+    SDL_FillRect(screen, nullptr, ~face);
+    platform.Present(frame);
+    EXPECT_EQ(at(0, 0), ~face);
+    EXPECT_EQ(at(10, 22), ~face);
+    SDL_ShowWindow(window);
+    platform.Present(frame);
+    EXPECT_EQ(at(0, 0), face);
+    EXPECT_NE(at(10, 22), ~face);
+}
+
+// The wait sleeps to a little before the turn-over: it must still not return
+// before it. A reading already reached returns at once.
+TEST(FineTimer, TheWaitEndsOnTheReadingAskedFor)
+{
+    FineTimer timer;
+    for (const std::int64_t ahead : {1, 2, 3, -5}) {
+        const std::int64_t awaited = millisecondsSinceBoot() + ahead;
+        timer.waitForReading(awaited);
+        EXPECT_GE(millisecondsSinceBoot(), awaited) << ahead;
+    }
 }

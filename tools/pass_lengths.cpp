@@ -8,11 +8,16 @@
 //   pass_lengths [SECONDS]        (default 30; the window closes by itself)
 //
 // A pass's length is its tick reading (the first reading at least 9 ms after
-// the previous pass's lastTick) minus that lastTick. After the events of a
-// pass the loop reads the clock until the wait ends, then once for the ticks,
-// once for lastTick, once for the caption check and, when the caption is
-// written, once more for its time stamp; the wrapper finds the two it wants
-// by counting back from the next pass's events.
+// the previous pass's lastTick) minus that lastTick. After the events and the
+// wait of a pass the loop reads the clock once for the ticks, once for
+// lastTick, once for the caption check and, when the caption is written, once
+// more for its time stamp; the wrapper finds the two it wants by counting
+// back from the next pass's events.
+//
+// A pass ends late when its wait began before the tick it asked for and the
+// tick reading after it is already past that tick: the wait woke a whole
+// millisecond after the turn-over. Those are counted apart from passes that
+// ran long because drawing and events took 9 ms or more.
 
 #include <sys/resource.h>
 
@@ -51,7 +56,15 @@ public:
     std::int64_t GetTickCount() override
     {
         readings.push_back(SdlPlatform::GetTickCount());
+        if (awaited != 0 && readings.back() > awaited) ++late;
+        awaited = 0;
         return readings.back();
+    }
+    void WaitUntilTick(std::int64_t tick) override
+    {
+        awaited = SdlPlatform::GetTickCount() < tick ? tick : 0;
+        if (awaited != 0) ++waits;
+        SdlPlatform::WaitUntilTick(tick);
     }
     void SetCaption(std::string_view caption) override
     {
@@ -62,6 +75,8 @@ public:
 
     std::map<std::int64_t, std::int64_t> lengths;
     std::vector<std::string> captions;
+    std::int64_t waits = 0;  // that began before their tick
+    std::int64_t late = 0;   // of those, that returned past it
 
 private:
     void countPass()
@@ -82,6 +97,7 @@ private:
     std::int64_t start = 0;
     std::int64_t previousLastTick = -1;
     std::vector<std::int64_t> readings;
+    std::int64_t awaited = 0;
     bool captionWritten = false;
 };
 
@@ -119,6 +135,8 @@ int main(int argc, char** argv)
             std::printf("%4lld ms %8lld  %6.2f%%\n", static_cast<long long>(length), static_cast<long long>(count),
                         100.0 * double(count) / double(passes));
         }
+        std::printf("%lld of %lld waits ended late\n", static_cast<long long>(watched.late),
+                    static_cast<long long>(watched.waits));
         std::printf("captions:");
         for (const std::string& caption : watched.captions) std::printf(" %s", caption.substr(caption.rfind(' ') + 1).c_str());
         std::printf("\n");
