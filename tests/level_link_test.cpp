@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "assets/level_picture.h"
+#include "assets/cells_to_bmp.h"
 #include "assets/map_cells.h"
 #include "assets/map_decoding.h"
 #include "gfx/surface.h"
@@ -71,11 +71,11 @@ TEST(LevelLink, EveryLevelComesBackCellForCellAndAsTheSamePicture)
         EXPECT_EQ(reading.problem, "") << name;
         EXPECT_TRUE(reading.cells == cells) << name;
         MapCells drawn;
-        decodeMap(Surface::fromBmp(levelPicture(cells), name), drawn);
+        decodeMap(Surface::fromBmp(cellsToBmp(cells), name), drawn);
         EXPECT_TRUE(drawn == cells) << name;
     }
     // The picture is the file the level is shipped as, byte for byte.
-    EXPECT_EQ(levelPicture(builtInLevel()), fixtureBytes("map.bmp"));
+    EXPECT_EQ(cellsToBmp(builtInLevel()), fixtureBytes("map.bmp"));
     // A hall of repeated rows takes a few letters.
     EXPECT_LT(levelLink(emptyHall()).size(), 24u);
 }

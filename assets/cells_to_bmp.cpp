@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "assets/level_picture.h"
+#include "assets/cells_to_bmp.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -22,7 +22,7 @@ void put(std::vector<unsigned char>& file, std::size_t at, std::uint32_t value, 
 
 }  // namespace
 
-std::vector<unsigned char> levelPicture(const MapCells& cells)
+std::vector<unsigned char> cellsToBmp(const MapCells& cells)
 {
     std::vector<unsigned char> file(headerBytes + pixelBytes);
     file[0] = 'B';
@@ -38,7 +38,7 @@ std::vector<unsigned char> levelPicture(const MapCells& cells)
     for (std::int32_t y = 0; y < MapCells::Size; ++y) {
         for (std::int32_t x = 0; x < MapCells::Size; ++x) {
             const std::int16_t code = cells(x, y);
-            checked::index(code, textureSlots, "level picture cell code");
+            checked::index(code, textureSlots, "cell code");
             // Every code has its colour: the level check's table covers them all.
             const auto* entry = std::find_if(levelColours.begin(), levelColours.end(),
                                              [&](const LevelColour& each) { return each.code == code; });

@@ -9,4 +9,4 @@
 class MapCells;
 
 // A complete BMP file; the cells must hold only the level's codes.
-std::vector<unsigned char> levelPicture(const MapCells& cells);
+std::vector<unsigned char> cellsToBmp(const MapCells& cells);
