@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The rules an edited level picture must keep; checked when the program is built.
+// The rules an edited level picture must keep; checked when the program is
+// built, and when it is given a level from outside.
 
 #include <string>
 #include <vector>

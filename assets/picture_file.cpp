@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <fstream>
 #include <optional>
+#include <span>
 #include <string_view>
 #include <utility>
 
@@ -44,7 +45,7 @@ std::string dimensions(std::int64_t width, std::int64_t height)
 }
 
 // Every number in a BMP file is little-endian.
-std::uint32_t number(const std::vector<unsigned char>& bytes, std::size_t at, std::size_t length)
+std::uint32_t number(std::span<const unsigned char> bytes, std::size_t at, std::size_t length)
 {
     std::uint32_t value = 0;
     for (std::size_t i = length; i-- > 0;) value = value << 8 | bytes[at + i];
@@ -52,7 +53,7 @@ std::uint32_t number(const std::vector<unsigned char>& bytes, std::size_t at, st
 }
 
 // Formats a picture is often saved in by mistake, known by their first bytes.
-std::optional<std::string_view> otherFormat(const std::vector<unsigned char>& head)
+std::optional<std::string_view> otherFormat(std::span<const unsigned char> head)
 {
     struct Signature {
         std::string_view bytes;
@@ -74,7 +75,87 @@ std::optional<std::string_view> otherFormat(const std::vector<unsigned char>& he
     return std::nullopt;
 }
 
+// What is wrong with a picture file of `length` bytes that begins with
+// `head` (its first longestHeader bytes, or all of a shorter file), judged by
+// its header alone; empty when nothing is.
+std::string headerProblem(std::span<const unsigned char> head, std::uintmax_t length, PictureSize wanted,
+                          bool exactColours)
+{
+    if (length == 0) return "is empty";
+    if (const auto format = otherFormat(head)) return "is a " + std::string(*format) + " file, not a BMP";
+    if (head.size() < 2 || head[0] != 'B' || head[1] != 'M') return "is not a BMP file";
+    const auto truncated = [&](std::uint64_t needed, std::string_view what) {
+        return "ends after " + grouped(length) + " bytes; its " + std::string(what) + " needs " + grouped(needed);
+    };
+    if (length < 18) return "ends after " + grouped(length) + " bytes, inside its header";
+
+    // Information headers are 12 bytes (OS/2) or 40 and up (Windows, up to 124).
+    const std::uint32_t infoLength = number(head, 14, 4);
+    if (infoLength != 12 && (infoLength < 40 || infoLength > 124)) {
+        return "is not a BMP file: its header is " + std::to_string(infoLength) + " bytes long";
+    }
+    std::uint64_t headerEnd = 14 + infoLength;
+    if (length < headerEnd) return truncated(headerEnd, "header alone");
+    const bool os2 = infoLength == 12;
+    // Signed in a Windows header, unsigned in an OS/2 one.
+    const auto signedNumber = [&](std::size_t at) { return std::int64_t{static_cast<std::int32_t>(number(head, at, 4))}; };
+    const std::int64_t width = os2 ? std::int64_t{number(head, 18, 2)} : signedNumber(18);
+    // Negative in a picture stored top row first.
+    const std::int64_t height = os2 ? std::int64_t{number(head, 20, 2)} : std::abs(signedNumber(22));
+    const std::uint32_t bitsPerPixel = number(head, os2 ? 24 : 28, 2);
+    const std::uint32_t compression = os2 ? 0 : number(head, 30, 4);
+    const bool masked = compression == bitFields || compression == alphaBitFields;
+    // The red, green and blue masks lie inside a header of 52 bytes or more,
+    // and right after a shorter one.
+    const std::size_t masksAt = infoLength >= 52 ? 54 : 14 + infoLength;
+    if (masked) headerEnd = std::max<std::uint64_t>(headerEnd, masksAt + 12);
+    if (length < headerEnd) return truncated(headerEnd, "header alone");
+    // From here on every number read lies before headerEnd, within `head`.
+
+    if (width < 0) return "has a negative width (" + std::to_string(width) + "), which no BMP file has";
+    if (width != wanted.width || height != wanted.height) {
+        return "is " + dimensions(width, height) + " pixels; it must be " + dimensions(wanted.width, wanted.height);
+    }
+
+    // Otherwise the length the pixels need would be wrong too.
+    if (bitsPerPixel > 32) {
+        return "has " + std::to_string(bitsPerPixel) + " bits a pixel; a BMP file's pixels have 32 at most";
+    }
+    // Palette entries and 24- and 32-bit pixels hold 8 bits a channel, 16-bit
+    // pixels 5 or 6; pixels with colour masks as many as their masks say.
+    if (exactColours && bitsPerPixel == 16) {
+        return "has 16 bits a pixel, too few to hold the level colours exactly; save it with 24 or 32 bits a "
+               "pixel";
+    }
+    if (exactColours && masked && bitsPerPixel > 8) {
+        const int red = std::popcount(number(head, masksAt, 4));
+        const int green = std::popcount(number(head, masksAt + 4, 4));
+        const int blue = std::popcount(number(head, masksAt + 8, 4));
+        if (std::min({red, green, blue}) < 8) {
+            return "has " + std::to_string(bitsPerPixel) + " bits a pixel, but its colour masks keep only " +
+                   std::to_string(red) + " bits of red, " + std::to_string(green) + " of green and " +
+                   std::to_string(blue) +
+                   " of blue, too few to hold the level colours exactly; save it with 8 bits a colour";
+        }
+    }
+
+    const std::uint64_t rowBytes = (static_cast<std::uint64_t>(width) * bitsPerPixel + 31) / 32 * 4;
+    const bool runLengths = compression == rle8 || compression == rle4;
+    const std::uint64_t needed = number(head, 10, 4) + (runLengths ? number(head, 34, 4) : rowBytes * height);
+    if (length < needed) return truncated(needed, "header");
+    if (length > longestFile) {
+        return "is " + grouped(length) + " bytes long, far more than a " + dimensions(width, height) +
+               " picture takes";
+    }
+    return {};
+}
+
 }  // namespace
+
+std::string pictureProblem(std::span<const unsigned char> file, PictureSize wanted, bool exactColours)
+{
+    return headerProblem(file.first(std::min(file.size(), longestHeader)), file.size(), wanted, exactColours);
+}
 
 PictureFile readPictureFile(const std::filesystem::path& path, PictureSize wanted, bool exactColours)
 {
@@ -87,70 +168,15 @@ PictureFile readPictureFile(const std::filesystem::path& path, PictureSize wante
     const std::uintmax_t length = fs::file_size(path, error);
     std::ifstream in(path, std::ios::binary);
     if (error || !in) return refuse("cannot be read");
-    if (length == 0) return refuse("is empty");
 
     std::vector<unsigned char> head(std::min<std::uintmax_t>(length, longestHeader));
     if (!in.read(reinterpret_cast<char*>(head.data()), std::ssize(head))) return refuse("cannot be read");
-    if (const auto format = otherFormat(head)) return refuse("is a " + std::string(*format) + " file, not a BMP");
-    if (head.size() < 2 || head[0] != 'B' || head[1] != 'M') return refuse("is not a BMP file");
-    const auto truncated = [&](std::uint64_t needed, std::string_view what) {
-        return refuse("ends after " + grouped(length) + " bytes; its " + std::string(what) + " needs " +
-                      grouped(needed));
-    };
-    if (length < 18) return refuse("ends after " + grouped(length) + " bytes, inside its header");
-
-    // Information headers are 12 bytes (OS/2) or 40 and up (Windows, up to 124).
-    const std::uint32_t infoLength = number(head, 14, 4);
-    if (infoLength != 12 && (infoLength < 40 || infoLength > 124)) {
-        return refuse("is not a BMP file: its header is " + std::to_string(infoLength) + " bytes long");
-    }
-    std::uint64_t headerEnd = 14 + infoLength;
-    if (length < headerEnd) return truncated(headerEnd, "header alone");
-    const bool os2 = infoLength == 12;
-    const std::int64_t width = os2 ? number(head, 18, 2) : static_cast<std::int32_t>(number(head, 18, 4));
-    // Negative in a picture stored top row first.
-    const std::int64_t height =
-        os2 ? number(head, 20, 2) : std::abs(std::int64_t{static_cast<std::int32_t>(number(head, 22, 4))});
-    const std::uint32_t bitsPerPixel = number(head, os2 ? 24 : 28, 2);
-    const std::uint32_t compression = os2 ? 0 : number(head, 30, 4);
-    const bool masked = compression == bitFields || compression == alphaBitFields;
-    // The red, green and blue masks lie inside a header of 52 bytes or more,
-    // and right after a shorter one.
-    const std::size_t masksAt = infoLength >= 52 ? 54 : 14 + infoLength;
-    if (masked) headerEnd = std::max<std::uint64_t>(headerEnd, masksAt + 12);
-    if (length < headerEnd) return truncated(headerEnd, "header alone");
-    // From here on every number read lies before headerEnd, within `head`.
-
-    if (width != wanted.width || height != wanted.height) {
-        return refuse("is " + dimensions(width, height) + " pixels; it must be " +
-                      dimensions(wanted.width, wanted.height));
-    }
-
-    // Palette entries and 24- and 32-bit pixels hold 8 bits a channel; 16-bit
-    // pixels 5 or 6, or as many as their masks say.
-    int channelBits = bitsPerPixel == 16 ? 5 : 8;
-    if (masked && bitsPerPixel > 8) {
-        channelBits = std::min({std::popcount(number(head, masksAt, 4)),
-                                std::popcount(number(head, masksAt + 4, 4)),
-                                std::popcount(number(head, masksAt + 8, 4))});
-    }
-    if (exactColours && channelBits < 8) {
-        return refuse("has " + std::to_string(bitsPerPixel) +
-                      " bits a pixel, too few to hold the level colours exactly; save it with 24 or 32 bits a "
-                      "pixel");
-    }
-
-    const std::uint64_t rowBytes = (static_cast<std::uint64_t>(width) * bitsPerPixel + 31) / 32 * 4;
-    const bool runLengths = compression == rle8 || compression == rle4;
-    const std::uint64_t needed = number(head, 10, 4) + (runLengths ? number(head, 34, 4) : rowBytes * height);
-    if (length < needed) return truncated(needed, "header");
-    if (length > longestFile) {
-        return refuse("is " + grouped(length) + " bytes long, far more than a " + dimensions(width, height) +
-                      " picture takes");
-    }
+    std::string problem = headerProblem(head, length, wanted, exactColours);
+    if (!problem.empty()) return refuse(std::move(problem));
 
     std::vector<unsigned char> bytes(length);
     in.seekg(0);
+    // A file that shrank since its length was read (a save in progress).
     if (!in.read(reinterpret_cast<char*>(bytes.data()), std::ssize(bytes))) return refuse("cannot be read");
     return {std::move(bytes), {}};
 }

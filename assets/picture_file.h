@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// Reads a picture file for the build's check. The header is read and judged
-// first: a file that is not a BMP of the wanted size is refused in plain words
-// before the rest of it is read, let alone decoded.
+// Judges a picture file by its header: a file that is not a BMP of the wanted
+// size is refused in plain words before the rest of it is read, let alone
+// decoded.
 
 #include <filesystem>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -18,3 +19,7 @@ struct PictureFile {
 // `exactColours` asks for all 8 bits of red, green and blue: the level's
 // colours are compared exactly, and fewer bits alter them.
 PictureFile readPictureFile(const std::filesystem::path& path, PictureSize wanted, bool exactColours);
+
+// The same judgement of a file already in memory: what is wrong with it, or
+// nothing.
+std::string pictureProblem(std::span<const unsigned char> file, PictureSize wanted, bool exactColours);

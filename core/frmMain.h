@@ -8,8 +8,10 @@
 
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 #include "assets/embedded_pictures.h"
+#include "assets/level_picture.h"
 #include "assets/picture_sizes.h"
 #include "sim/game_state.h"
 #include "core/platform.h"
@@ -40,6 +42,17 @@ public:
     void Form_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift);
     void picRender_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) override;
     void picRender_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) override;
+    // Plays the level picture dropped on the window, or shows why it cannot.
+    void Form_OLEDragDrop(std::string_view fileName) override;
+
+    // Plays a level from outside instead of the current one: its picture
+    // becomes picMap's and is decoded into mapCells, as at start-up. Every
+    // other state stays, the player's place and heading too, unless the
+    // player would stand inside a wall of the new level: then they go back
+    // to the start, facing as at start-up. A refused picture changes
+    // nothing; its lines are shown as `shown` says. Returns whether the
+    // level was taken.
+    bool OpenLevel(LevelPicture level, Platform::Refusal shown);
 
     // Draws one frame of the view into `picture` and shows it.
     void Raycast(Surface& picture);

@@ -18,6 +18,10 @@ public:
     virtual void picRender_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) = 0;
     virtual void picRender_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) = 0;
     virtual void Form_QueryUnload(std::int16_t& Cancel, std::int16_t& UnloadMode) = 0;
+    // A file dropped on the window, named in UTF-8. SdlPlatform raises it for
+    // SDL's drop-file event. The web page raises the same event after it has
+    // written the picture it was given into the program's file system.
+    virtual void Form_OLEDragDrop(std::string_view fileName) = 0;
 
 protected:
     ~FormEvents() = default;
@@ -49,6 +53,12 @@ public:
     // answered; SIGTERM or SIGINT end the program meanwhile. The same line
     // has gone to stderr already.
     virtual void ReportError(std::string_view message) = 0;
+    // Shows why a level picture was refused, and the program plays on: the
+    // lines (each ending in a newline) go to stderr and, InDialog, into a
+    // message box too, which holds the game only while it is open. In a
+    // browser they go to stderr alone, which the page shows.
+    enum class Refusal { OnStderr, InDialog };
+    virtual void ShowRefusal(std::string_view lines, Refusal shown) = 0;
 };
 
 // Thrown to end the program at once; main() answers it with exit status 0.

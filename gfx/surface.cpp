@@ -3,7 +3,9 @@
 
 #include <SDL.h>
 
+#include <cstdint>
 #include <string>
+#include <utility>
 
 #include "gfx/sdl_error.h"
 #include "gfx/presenter.h"
@@ -29,14 +31,32 @@ Surface::Surface(std::int32_t width, std::int32_t height, std::int32_t border)
     SDL_FillRect(pixels.get(), nullptr, 0);
 }
 
-Surface Surface::fromBmp(std::span<const unsigned char> file, std::string_view name)
+std::optional<Surface> Surface::decodeBmp(std::span<const unsigned char> file, std::string& problem)
 {
+    if (file.size() > INT32_MAX) {
+        problem = "is too long to decode";
+        return std::nullopt;
+    }
     SDL_RWops* stream = SDL_RWFromConstMem(file.data(), static_cast<int>(file.size()));
     std::unique_ptr<SDL_Surface, Free> loaded(stream ? SDL_LoadBMP_RW(stream, 1) : nullptr);
-    if (!loaded) failWithSdlError("cannot load picture " + std::string(name));
+    if (!loaded) {
+        problem = std::string("cannot be decoded: ") + SDL_GetError();
+        return std::nullopt;
+    }
     SDL_Surface* converted = SDL_ConvertSurfaceFormat(loaded.get(), pixelFormat, 0);
-    if (!converted) failWithSdlError("cannot convert picture " + std::string(name));
+    if (!converted) {
+        problem = std::string("cannot be converted to the screen's pixels: ") + SDL_GetError();
+        return std::nullopt;
+    }
     return Surface(converted);
+}
+
+Surface Surface::fromBmp(std::span<const unsigned char> file, std::string_view name)
+{
+    std::string problem;
+    std::optional<Surface> surface = decodeBmp(file, problem);
+    if (!surface) throw RuntimeError("picture " + std::string(name) + " " + problem);
+    return std::move(*surface);
 }
 
 DeviceContext Surface::hDC() const

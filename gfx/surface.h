@@ -5,7 +5,9 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "gfx/device_context.h"
@@ -21,6 +23,9 @@ public:
 
     // A picture from a complete BMP file held in memory.
     static Surface fromBmp(std::span<const unsigned char> file, std::string_view name);
+    // The same for a file from outside: nothing when SDL cannot decode it,
+    // and then `problem` says why, without naming the file.
+    static std::optional<Surface> decodeBmp(std::span<const unsigned char> file, std::string& problem);
 
     DeviceContext hDC() const;
     float ScaleWidth() const;

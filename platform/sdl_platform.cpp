@@ -4,6 +4,8 @@
 #include <SDL.h>
 
 #include <algorithm>
+#include <iostream>
+#include <memory>
 #include <string>
 
 #include "base/checked.h"
@@ -192,6 +194,12 @@ void SdlPlatform::deliver(const SDL_Event& event, FormEvents& form)
             }
         }
         break;
+    case SDL_DROPFILE: {
+        // SDL hands over the name, which is ours to free.
+        const std::unique_ptr<char, decltype(&SDL_free)> fileName(event.drop.file, SDL_free);
+        if (fileName) form.Form_OLEDragDrop(fileName.get());
+        break;
+    }
     default:
         break;
     }
@@ -224,6 +232,21 @@ void SdlPlatform::ReportError(std::string_view message)
     const std::string line = reportLine(message);
     endAtOnceOnSignal();
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, appTitle, line.c_str(), nullptr);
+}
+
+// The box has no parent for the same reason as the error dialog. While it is
+// open the game stands still; closing it lets the next pass run.
+void SdlPlatform::ShowRefusal(std::string_view lines, Refusal shown)
+{
+    std::cerr << lines << std::flush;
+#ifdef __EMSCRIPTEN__
+    static_cast<void>(shown);
+#else
+    if (shown == Refusal::InDialog) {
+        const std::string text(lines);
+        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, appTitle, text.c_str(), nullptr);
+    }
+#endif
 }
 
 std::int64_t SdlPlatform::GetTickCount() { return millisecondsSinceBoot(); }

@@ -30,6 +30,7 @@ public:
     ClientSize ClientArea() const override;
     void Present(const Surface& picture) override;
     void ReportError(std::string_view message) override;
+    void ShowRefusal(std::string_view lines, Refusal shown) override;
     // The scale the window is shown at: the one asked for, or the display's.
     std::int32_t Scale() const { return scale; }
 

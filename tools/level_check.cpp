@@ -9,61 +9,35 @@
 
 #include <algorithm>
 #include <iostream>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "assets/level_picture.h"
 #include "assets/level_rules.h"
 #include "assets/picture_file.h"
+#include "assets/picture_report.h"
 #include "assets/picture_sizes.h"
-#include "base/checked.h"
 #include "gfx/surface.h"
 
 namespace {
 
-// Of the pixels that break one rule, this many are named; the rest are counted.
-constexpr std::size_t shownPerRule = 5;
-
-std::string counted(std::size_t count, std::string_view noun)
-{
-    return std::to_string(count) + " " + std::string(noun) + (count == 1 ? "" : "s");
-}
-
-// Checks one picture and prints what it finds; returns whether there were errors.
+// Checks one picture and prints what it finds; returns whether there were
+// errors. The map is checked as the program checks a level from outside.
 bool check(std::string_view path, PictureSize wanted, bool isMap, UnknownColours unknownColours)
 {
-    std::size_t errors = 0;
-    std::size_t warnings = 0;
-    const auto print = [path](bool isError, std::string_view message) {
-        std::cerr << path << (isError ? ": error: " : ": warning: ") << message << '\n';
-    };
-
-    const PictureFile file = readPictureFile(path, wanted, isMap);
-    std::optional<Surface> picture;
-    if (file.problem.empty()) {
-        try {
-            picture = Surface::fromBmp(file.bytes, path);
-        } catch (const RuntimeError& error) {
-            print(true, error.what());
-            ++errors;
-        }
-    } else {
-        print(true, file.problem);
-        ++errors;
+    if (isMap) {
+        const LevelPicture level = readLevelPicture(path, unknownColours);
+        std::cerr << level.lines;
+        return !level.picture;
     }
-    if (picture && isMap) {
-        for (const BrokenRule& rule : checkLevel(*picture, unknownColours)) {
-            const std::size_t shown = std::min(rule.pixels.size(), shownPerRule);
-            for (std::size_t i = 0; i < shown; ++i) print(rule.isError, rule.pixels[i]);
-            if (rule.pixels.size() > shown) {
-                print(rule.isError, "and " + counted(rule.pixels.size() - shown, "more pixel") + " like this");
-            }
-            (rule.isError ? errors : warnings) += rule.pixels.size();
-        }
-    }
-    std::cerr << path << ": " << counted(errors, "error") << ", " << counted(warnings, "warning") << '\n';
-    return errors > 0;
+    PictureReport report(path);
+    const PictureFile file = readPictureFile(path, wanted, false);
+    std::string problem = file.problem;
+    if (problem.empty()) Surface::decodeBmp(file.bytes, problem);
+    if (!problem.empty()) report.add(true, problem);
+    std::cerr << report.lines();
+    return report.errors() > 0;
 }
 
 }  // namespace

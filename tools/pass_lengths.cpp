@@ -63,6 +63,7 @@ public:
     ClientSize ClientArea() const override { return real.ClientArea(); }
     void Present(const Surface& picture) override { real.Present(picture); }
     void ReportError(std::string_view message) override { real.ReportError(message); }
+    void ShowRefusal(std::string_view lines, Refusal shown) override { real.ShowRefusal(lines, shown); }
 
     std::map<std::int64_t, std::int64_t> lengths;
     std::vector<std::string> captions;

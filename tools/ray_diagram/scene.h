@@ -27,6 +27,7 @@ public:
     ClientSize ClientArea() const override { return {storedClientWidth, storedClientHeight}; }
     void Present(const Surface&) override {}
     void ReportError(std::string_view) override {}
+    void ShowRefusal(std::string_view, Refusal) override {}
 };
 
 // The picture files read from disk, kept while the window is made from them.
