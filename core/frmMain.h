@@ -8,10 +8,12 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string_view>
 
 #include "assets/embedded_pictures.h"
 #include "assets/level_picture.h"
+#include "core/level_watch.h"
 #include "assets/picture_sizes.h"
 #include "sim/game_state.h"
 #include "core/platform.h"
@@ -53,6 +55,10 @@ public:
     // nothing; its lines are shown as `shown` says. Returns whether the
     // level was taken.
     bool OpenLevel(LevelPicture level, Platform::Refusal shown);
+    // With a watched level, once a second: a save of the file is played, and
+    // a broken or half-written one keeps the level, its reason printed once.
+    void CheckWatchedLevel();
+    std::optional<LevelWatch> levelWatch;
 
     // Draws one frame of the view into `picture` and shows it.
     void Raycast(Surface& picture);

@@ -26,3 +26,10 @@ void frmMain::Form_OLEDragDrop(std::string_view fileName)
 {
     OpenLevel(readLevelPicture(fileName), Platform::Refusal::InDialog);
 }
+
+void frmMain::CheckWatchedLevel()
+{
+    if (levelWatch && levelWatch->changed()) {
+        OpenLevel(readLevelPicture(levelWatch->fileName()), Platform::Refusal::OnStderr);
+    }
+}

@@ -89,6 +89,7 @@ void frmMain::Form_Load()
             frameCount = 0;
             fpsTick = platform.GetTickCount();
             platform.SetCaption(frameRateCaption(caption, platform.AppTitle(), state.framesPerSecond));
+            CheckWatchedLevel();
         }
     }
 }

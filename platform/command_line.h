@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// The command line: `quentavox [--scale N] [--fullscreen]`, `--help` and
-// `--version`. Reading it opens nothing and prints nothing; main() acts on
+// The command line: `quentavox [--scale N] [--fullscreen] [[--level]
+// LEVEL.bmp [--watch]]`, `--help` and `--version`. Reading it opens nothing and prints nothing; main() acts on
 // the result.
 
 #include <span>
@@ -20,6 +20,10 @@ struct CommandLine {
     Action action = Action::Run;
     WindowOptions window;
     std::string problem;  // one line, for Refuse
+    // A level picture to play instead of the built-in level, and whether to
+    // read it again whenever it changes on disk; empty for the built-in one.
+    std::string level;
+    bool watchLevel = false;
 };
 
 // The arguments after the program's name.

@@ -3,10 +3,13 @@
 
 #include <exception>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
+#include "assets/level_picture.h"
 #include "platform/error_report.h"
 #include "core/frmMain.h"
 #include "platform/sdl_platform.h"
@@ -32,11 +35,24 @@ int main(int argc, char** argv)
         return 2;
     }
 
+    // A level of the player's own is checked before any window opens; a
+    // refused one is a mistake in the command, answered like one.
+    std::optional<LevelPicture> level;
+    if (!command.level.empty()) {
+        level = readLevelPicture(command.level);
+        if (!level->picture) {
+            showUserText(level->lines, UserStream::Error);
+            return 2;
+        }
+    }
+
     const FineTimer fineTimer;
     std::unique_ptr<SdlPlatform> platform;
     try {
         platform = std::make_unique<SdlPlatform>(command.window);
         frmMain form(*platform);
+        if (level) form.OpenLevel(std::move(*level), Platform::Refusal::InDialog);
+        if (command.watchLevel) form.levelWatch.emplace(command.level);
         form.Form_Load();
     } catch (const ProgramEnd&) {
         return 0;

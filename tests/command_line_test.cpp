@@ -35,6 +35,23 @@ TEST(CommandLine, OptionsChooseTheWindow)
     }
 }
 
+// As a file dropped on the program's icon arrives, or named.
+TEST(CommandLine, ALevelIsNamedAloneOrAfterLevelAndWatchedOnRequest)
+{
+    for (const auto& arguments : std::vector<std::vector<std::string_view>>{
+             {"my level.bmp"}, {"--level", "my level.bmp"}, {"--level=my level.bmp"}}) {
+        const CommandLine command = read(arguments);
+        ASSERT_EQ(command.action, Action::Run) << command.problem;
+        EXPECT_EQ(command.level, "my level.bmp");
+        EXPECT_FALSE(command.watchLevel);
+    }
+    const CommandLine watched = read({"--watch", "--scale", "2", "maze.bmp"});
+    EXPECT_EQ(watched.level, "maze.bmp");
+    EXPECT_TRUE(watched.watchLevel);
+    EXPECT_EQ(watched.window.scale, 2);
+    EXPECT_EQ(read({}).level, "");
+}
+
 TEST(CommandLine, HelpAndVersionWinWhereverTheyStand)
 {
     EXPECT_EQ(read({"--help"}).action, Action::Help);
@@ -61,7 +78,10 @@ TEST(CommandLine, AnythingElseIsRefusedWithOneLine)
              {{"-h"}, "quentavox: unknown option '-h'"},
              {{"--Help"}, "quentavox: unknown option '--Help'"},
              {{"--fullscreen=yes"}, "quentavox: unknown option '--fullscreen=yes'"},
-             {{"maze.bmp"}, "quentavox: unexpected argument 'maze.bmp'"}}) {
+             {{"--level"}, "quentavox: --level needs a level picture, LEVEL.bmp"},
+             {{"--level="}, "quentavox: --level needs a level picture, LEVEL.bmp"},
+             {{"a.bmp", "--level", "b.bmp"}, "quentavox: one level at a time, not 'a.bmp' and 'b.bmp'"},
+             {{"--watch"}, "quentavox: --watch needs a level picture to watch"}}) {
         const CommandLine command = read(arguments);
         EXPECT_EQ(command.action, Action::Refuse) << problem;
         EXPECT_EQ(command.problem, problem);

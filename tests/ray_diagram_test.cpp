@@ -96,7 +96,6 @@ TEST(RayDiagram, RefusesWhatItCannotUseWithOneLineAndStatusTwo)
         {onFixtures + " --at 3.5,2.5" + out, "(3, 2)"},
         {onFixtures + " --at 70,2" + out, "(70, 2)"},
         {onFixtures + " --at 2.5,-0.5" + out, "(2.5, -0.5)"},
-        {std::string(RAY_DIAGRAM) + " --level tests/fixtures/map_rgb565.bmp" + out, "map_rgb565.bmp"},
         {onFixtures + " '" + (scratch.path / "no/such/folder.png").string() + "'", "no/such/folder.png"},
     };
     for (const auto& [command, message] : cases) {
@@ -105,6 +104,13 @@ TEST(RayDiagram, RefusesWhatItCannotUseWithOneLineAndStatusTwo)
         EXPECT_TRUE(output.starts_with("ray_diagram: ") && output.find('\n') == output.size() - 1) << output;
         EXPECT_NE(output.find(message), std::string::npos) << message << " is not in " << output;
     }
+    // A level is refused as the program refuses it.
+    const auto [status, output] =
+        scratch.runIn(QUENTAVOX_SOURCE_DIR, std::string(RAY_DIAGRAM) + " --level tests/fixtures/map_rgb565.bmp" + out);
+    EXPECT_EQ(status, 2);
+    EXPECT_EQ(output, "ray_diagram: tests/fixtures/map_rgb565.bmp: error: has 16 bits a pixel, too few to hold the "
+                      "level colours exactly; save it with 24 or 32 bits a pixel\n"
+                      "tests/fixtures/map_rgb565.bmp: 1 error, 0 warnings\n");
     EXPECT_FALSE(fs::exists(scratch.path / "out.png"));
 }
 

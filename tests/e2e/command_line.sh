@@ -18,7 +18,7 @@ run --help
 [ "$STATUS" -eq 0 ] || fail "--help: status $STATUS"
 [ -z "$ERR" ] || fail "--help wrote on stderr: $ERR"
 [[ "$OUT" == "Usage: quentavox "* ]] || fail "--help: no usage on stdout: $OUT"
-for part in --scale --fullscreen --version Up Left comma "To quit"; do
+for part in --scale --fullscreen --level --watch --version Up Left comma "To quit"; do
     [[ "$OUT" == *"$part"* ]] || fail "--help does not mention $part"
 done
 usage=$OUT
@@ -43,5 +43,5 @@ refused "quentavox: --scale takes a whole number from 1 to 8, not '9'" --scale 9
 refused "quentavox: --scale takes a whole number from 1 to 8, not '0'" --fullscreen --scale=0
 refused "quentavox: --scale needs a number from 1 to 8" --scale
 refused "quentavox: unknown option '--full-screen'" --full-screen
-refused "quentavox: unexpected argument 'level.bmp'" level.bmp
+refused "quentavox: --level needs a level picture, LEVEL.bmp" --level
 echo "PASS"

@@ -192,3 +192,26 @@ wait_for_still_frame() {
     }
     wait_until "$PATIENCE" still "$1"
 }
+
+# wait_for_first_frame FILE: waits for the first frame of a window at scale
+# 1 and leaves its screenshot in FILE. Before its first frame the window
+# shows one flat colour where the frame goes (Xvfb's black); the first
+# screenshot showing more than that is the first frame. 339 / 2 - 316 / 2 =
+# 11.5 puts the box on the even pixel 12, and the 316 x 236 frame inside its
+# two-pixel border.
+wait_for_first_frame() {
+    first_frame_shown() {
+        screenshot "$1" && [ "$(identify -format '%k' "$1[316x236+14+14]")" -gt 1 ]
+    }
+    wait_until "$PATIENCE" first_frame_shown "$1" || fail "no frame was shown within $PATIENCE s"
+}
+
+# level_with_cell OUT X Y R G B: the fixture level with the cell (X, Y)
+# painted in one colour, written to OUT. The fixture is 24 bits a pixel,
+# bottom row first, 192 bytes a row after a 54-byte header.
+level_with_cell() {
+    : "${FIXTURES:?}"
+    [ -e "$1" ] || cp "$FIXTURES/map.bmp" "$1"
+    printf "\\x$(printf %02x "$6")\\x$(printf %02x "$5")\\x$(printf %02x "$4")" |
+        dd of="$1" bs=1 seek=$((54 + (63 - $3) * 192 + $2 * 3)) conv=notrunc status=none
+}

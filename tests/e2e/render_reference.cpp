@@ -17,6 +17,9 @@
 //   render_reference --window SHOT.bmp LEFT TOP [KEY:TICKS...]
 //       compares the whole of SHOT, a client area, with the window as the
 //       program paints it: its face and the box's border as well as the view.
+//   render_reference --level LEVEL.bmp ...
+//       draws the views in the level of that picture, as the program plays
+//       it when given the picture; it must keep the level's rules.
 
 #include <SDL.h>
 
@@ -29,6 +32,7 @@
 #include <string_view>
 #include <vector>
 
+#include "assets/level_picture.h"
 #include "gfx/window_face.h"
 #include "input/key_codes.h"
 #include "tests/pixels.h"
@@ -69,10 +73,21 @@ bool readHold(std::string_view argument, Hold& hold)
 
 int main(int argc, char** argv)
 {
-    const bool wholeWindow = argc > 1 && std::string_view(argv[1]) == "--window";
-    if (wholeWindow) {
-        --argc;
-        ++argv;
+    bool wholeWindow = false;
+    const char* level = nullptr;
+    for (bool option = true; option && argc > 2;) {
+        const std::string_view first = argv[1];
+        option = first == "--window" || first == "--level";
+        if (first == "--level") {
+            level = argv[2];
+            --argc;
+            ++argv;
+        }
+        wholeWindow = wholeWindow || first == "--window";
+        if (option) {
+            --argc;
+            ++argv;
+        }
     }
     bool usable = argc >= 4;
     std::vector<Hold> holds;
@@ -81,7 +96,8 @@ int main(int argc, char** argv)
         usable = usable && readHold(argv[i], hold);
     }
     if (!usable) {
-        std::fprintf(stderr, "usage: render_reference [--window] SHOT.bmp LEFT TOP [KEY:TICKS...]\n");
+        std::fprintf(stderr,
+                     "usage: render_reference [--window] [--level LEVEL.bmp] SHOT.bmp LEFT TOP [KEY:TICKS...]\n");
         return 2;
     }
     std::ifstream file(argv[1], std::ios::binary);
@@ -90,6 +106,10 @@ int main(int argc, char** argv)
 
     StartedForm program;
     frmMain& form = program.form;
+    if (level && !form.OpenLevel(readLevelPicture(level), Platform::Refusal::OnStderr)) {
+        std::fputs(program.platform.refusals.back().lines.c_str(), stderr);
+        return 2;
+    }
     const DeviceContext view = form.picRender.hDC();
     const DeviceContext whole = shot.hDC();
     const int left = std::atoi(argv[2]) + form.picRender.BorderWidth();

@@ -12,5 +12,5 @@ foreach(name IN LISTS e2e_tests e2e_wine_only_tests)
     LABELS e2e
     TIMEOUT 300
     SKIP_RETURN_CODE 77
-    ENVIRONMENT "QUENTAVOX_EXE=$<TARGET_FILE:quentavox>;QUENTAVOX_VERSION=${PROJECT_VERSION};WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;RENDER_REFERENCE=${native}/render_reference;CLOSE_WINDOW=${native}/close_window;CAPTION_WATCH=${native}/caption_watch")
+    ENVIRONMENT "QUENTAVOX_EXE=$<TARGET_FILE:quentavox>;QUENTAVOX_VERSION=${PROJECT_VERSION};WINEPREFIX=${CMAKE_BINARY_DIR}/wineprefix;RENDER_REFERENCE=${native}/render_reference;CLOSE_WINDOW=${native}/close_window;CAPTION_WATCH=${native}/caption_watch;FIXTURES=${CMAKE_SOURCE_DIR}/tests/fixtures")
 endforeach()

@@ -3,7 +3,10 @@
 // format: whatever bytes a picture file holds, the reader must neither crash
 // nor read out of bounds (the sanitizers watch that), and must either refuse
 // the file in one line or hand back the file whole, as a picture of the size
-// asked for. Built as a libFuzzer target with QUENTAVOX_FUZZER=ON (clang), and
+// asked for. The same bytes then go through the program's check of a level
+// from outside (a dropped or watched file), in memory and from the file:
+// SDL decodes only what the header check let through, the two agree, and a
+// refusal is a short list of lines ending in the count. Built as a libFuzzer target with QUENTAVOX_FUZZER=ON (clang), and
 // otherwise driven by mutation_driver.cpp as a test.
 
 #include <sys/mman.h>
@@ -18,6 +21,8 @@
 #include <string>
 #include <vector>
 
+#include "assets/level_picture.h"
+#include "assets/map_decoding.h"
 #include "assets/picture_file.h"
 
 // How many readings accepted the file, for a driver to see that some do.
@@ -96,6 +101,27 @@ void check(const std::filesystem::path& path, const std::uint8_t* data, std::siz
     ++picturesAccepted;
 }
 
+void checkLevel(const std::filesystem::path& path, const std::uint8_t* data, std::size_t size)
+{
+    const std::string name = path.string();
+    const LevelPicture level = checkLevelPicture({data, size}, name);
+    if (readLevelPicture(name).lines != level.lines) failed("the file and the bytes are judged apart", level.lines);
+    // Three rules of at most six lines each, or one problem, and the count.
+    const auto lines = std::count(level.lines.begin(), level.lines.end(), '\n');
+    const std::string count = name + ": ";
+    if (lines < 1 || lines > 19 || level.lines.back() != '\n' ||
+        level.lines.rfind(count) != level.lines.rfind('\n', level.lines.size() - 2) + 1) {
+        failed("the lines are not a short list ending in the count", level.lines);
+    }
+    if (level.picture) {
+        if (level.lines != count + "0 errors, 0 warnings\n") failed("accepted with findings", level.lines);
+        MapCells cells;
+        decodeMap(*level.picture, cells);
+        if (!(cells == level.mapCells)) failed("accepted, but the level is not the picture's", level.lines);
+        if (cells(startCell.x, startCell.y) != 0) failed("accepted a level whose start is a wall", level.lines);
+    }
+}
+
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -107,5 +133,6 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     check(scratch.path, data, size, mapPictureSize, true);
     check(scratch.path, data, size, backdropPictureSize, false);
     check(scratch.path, data, size, texturePictureSize, false);
+    checkLevel(scratch.path, data, size);
     return 0;
 }

@@ -42,7 +42,8 @@ inline constexpr std::string_view usage =
     "  --zoom      show 64 / ZOOM cells a side of the level around the player\n"
     "  --window    write only the program's window, at twice its size\n"
     "Exit status: 0 when the picture is written; 2, after one line saying why, when an\n"
-    "argument, picture or position cannot be used or OUT.png cannot be written.\n";
+    "argument, picture or position cannot be used or OUT.png cannot be written; a\n"
+    "level the program would refuse is refused with the lines the program prints.\n";
 
 // Throws InputError naming the argument it cannot use.
 Options parseOptions(std::span<const std::string_view> arguments);

@@ -4,7 +4,7 @@
 #include <filesystem>
 #include <string>
 
-#include "assets/level_rules.h"
+#include "assets/level_picture.h"
 #include "assets/picture_names.h"
 #include "assets/picture_file.h"
 #include "base/checked.h"
@@ -25,6 +25,10 @@ PictureFiles readFiles(const std::string& level, const std::optional<std::string
 {
     PictureFiles files;
     files.levelName = level;
+    // A level the program would refuse cannot be drawn either (a hole in the
+    // outer ring lets a ray run off the grid): refused with the same lines.
+    const LevelPicture checked = readLevelPicture(level);
+    if (!checked.picture) throw InputError(checked.lines.substr(0, checked.lines.size() - 1));
     files.level = read(level, mapPictureSize, true);
     if (pictures) {
         const std::filesystem::path folder(*pictures);
@@ -58,11 +62,6 @@ FormPictures formPictures(const PictureFiles& files)
 Scene::Scene(const std::string& level, const std::optional<std::string>& pictures)
     : files(readFiles(level, pictures)), form(platform, formPictures(files))
 {
-    // A level the build would refuse cannot be drawn either: a hole in the
-    // outer ring lets a ray run off the grid.
-    for (const BrokenRule& rule : checkLevel(form.picMap)) {
-        if (rule.isError) throw InputError(concat(level, ": ", rule.pixels.front()));
-    }
     form.SetUpGame();
 }
 
