@@ -198,6 +198,9 @@ void SdlPlatform::deliver(const SDL_Event& event, FormEvents& form)
         // SDL hands over the name, which is ours to free.
         const std::unique_ptr<char, decltype(&SDL_free)> fileName(event.drop.file, SDL_free);
         if (fileName) form.Form_OLEDragDrop(fileName.get());
+#ifdef __EMSCRIPTEN__
+        if (fileName) browserLevelDropped(fileName.get());
+#endif
         break;
     }
     default:
@@ -241,6 +244,7 @@ void SdlPlatform::ShowRefusal(std::string_view lines, Refusal shown)
     std::cerr << lines << std::flush;
 #ifdef __EMSCRIPTEN__
     static_cast<void>(shown);
+    browserRefusal(lines);
 #else
     if (shown == Refusal::InDialog) {
         const std::string text(lines);
