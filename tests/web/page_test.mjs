@@ -264,11 +264,12 @@ class Page {
     // the refusal, once `check` holds for them.
     async level(what, check) {
         return waitUntil(60, what, async () => {
-            const shown = await this.evaluate(`({ status: document.getElementById("level-status").textContent,
+            // Null until the page has replaced the blank one it opened in.
+            const shown = await this.evaluate(`(status => status && { status: status.textContent,
                 refusal: (e => e.hidden ? "" : e.textContent)(document.getElementById("refusal")),
-                error: (e => e.hidden ? "" : e.textContent)(document.getElementById("error")) })`);
-            if (shown.error) fail(`the program stopped: ${shown.error}`);
-            return check(shown) && shown;
+                error: (e => e.hidden ? "" : e.textContent)(document.getElementById("error")) })(document.getElementById("level-status"))`);
+            if (shown?.error) fail(`the program stopped: ${shown.error}`);
+            return shown && check(shown) && shown;
         });
     }
 
