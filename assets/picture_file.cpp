@@ -98,7 +98,9 @@ std::string headerProblem(std::span<const unsigned char> head, std::uintmax_t le
     if (length < headerEnd) return truncated(headerEnd, "header alone");
     const bool os2 = infoLength == 12;
     // Signed in a Windows header, unsigned in an OS/2 one.
-    const auto signedNumber = [&](std::size_t at) { return std::int64_t{static_cast<std::int32_t>(number(head, at, 4))}; };
+    const auto signedNumber = [&](std::size_t at) {
+        return std::int64_t{static_cast<std::int32_t>(number(head, at, 4))};
+    };
     const std::int64_t width = os2 ? std::int64_t{number(head, 18, 2)} : signedNumber(18);
     // Negative in a picture stored top row first.
     const std::int64_t height = os2 ? std::int64_t{number(head, 20, 2)} : std::abs(signedNumber(22));
@@ -127,10 +129,22 @@ std::string headerProblem(std::span<const unsigned char> head, std::uintmax_t le
         return "has 16 bits a pixel, too few to hold the level colours exactly; save it with 24 or 32 bits a "
                "pixel";
     }
-    if (exactColours && masked && bitsPerPixel > 8) {
-        const int red = std::popcount(number(head, masksAt, 4));
-        const int green = std::popcount(number(head, masksAt + 4, 4));
-        const int blue = std::popcount(number(head, masksAt + 8, 4));
+    // SDL would only say it knows no such pixel format.
+    if (masked && bitsPerPixel != 16 && bitsPerPixel != 32) {
+        return "has colour masks with " + std::to_string(bitsPerPixel) +
+               " bits a pixel; a BMP file has them only with 16 or 32";
+    }
+    // Read only where they lie within headerEnd.
+    const std::uint32_t redMask = masked ? number(head, masksAt, 4) : 0;
+    const std::uint32_t greenMask = masked ? number(head, masksAt + 4, 4) : 0;
+    const std::uint32_t blueMask = masked ? number(head, masksAt + 8, 4) : 0;
+    if (masked && ((redMask & greenMask) | (redMask & blueMask) | (greenMask & blueMask)) != 0) {
+        return "has colour masks for red, green and blue that share bits";
+    }
+    if (exactColours && masked) {
+        const int red = std::popcount(redMask);
+        const int green = std::popcount(greenMask);
+        const int blue = std::popcount(blueMask);
         if (std::min({red, green, blue}) < 8) {
             return "has " + std::to_string(bitsPerPixel) + " bits a pixel, but its colour masks keep only " +
                    std::to_string(red) + " bits of red, " + std::to_string(green) + " of green and " +
@@ -141,7 +155,12 @@ std::string headerProblem(std::span<const unsigned char> head, std::uintmax_t le
 
     const std::uint64_t rowBytes = (static_cast<std::uint64_t>(width) * bitsPerPixel + 31) / 32 * 4;
     const bool runLengths = compression == rle8 || compression == rle4;
-    const std::uint64_t needed = number(head, 10, 4) + (runLengths ? number(head, 34, 4) : rowBytes * height);
+    const std::uint32_t pixelsAt = number(head, 10, 4);
+    if (length <= pixelsAt) {
+        return "ends after " + grouped(length) + " bytes, before its pixels, which its header puts at byte " +
+               grouped(pixelsAt);
+    }
+    const std::uint64_t needed = pixelsAt + (runLengths ? number(head, 34, 4) : rowBytes * height);
     if (length < needed) return truncated(needed, "header");
     if (length > longestFile) {
         return "is " + grouped(length) + " bytes long, far more than a " + dimensions(width, height) +

@@ -17,6 +17,7 @@
 #include <vector>
 
 #include "bench/recording_reporter.h"
+#include "bench/start_view.h"
 #include "platform/sdl_platform.h"
 #include "core/stored_window.h"
 #include "gfx/upscale.h"
@@ -36,16 +37,6 @@ using SurfacePtr = std::unique_ptr<SDL_Surface, FreeSurface>;
 SurfacePtr xrgb(int width, int height)
 {
     return SurfacePtr(SDL_CreateRGBSurfaceWithFormat(0, width, height, 32, SDL_PIXELFORMAT_XRGB8888));
-}
-
-void raycast(benchmark::State& run, StartedForm& world)
-{
-    Surface frame(316, 236);
-    world.place(2.5f, 2.5f, 0);
-    for (auto _ : run) {
-        world.form.Raycast(frame);
-        benchmark::ClobberMemory();
-    }
 }
 
 // The whole form, as after a resize, or only the frame inside the box, as on
@@ -98,7 +89,7 @@ void printShares(const RecordingReporter& reporter)
 int main(int argc, char** argv)
 {
     StartedForm world;
-    benchmark::RegisterBenchmark("Raycast/start/316x236", raycast, std::ref(world))->Unit(benchmark::kMicrosecond);
+    benchmark::RegisterBenchmark("Raycast/start/316x236", raycastStartView, std::ref(world))->Unit(benchmark::kMicrosecond);
     for (const int scale : scales) {
         const std::string suffix = "/x" + std::to_string(scale);
         benchmark::RegisterBenchmark(("Enlarge/form" + suffix).c_str(), enlarge,

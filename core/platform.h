@@ -55,8 +55,10 @@ public:
     virtual void ReportError(std::string_view message) = 0;
     // Shows why a level picture was refused, and the program plays on: the
     // lines (each ending in a newline) go to stderr and, InDialog, into a
-    // message box too, which holds the game only while it is open. In a
-    // browser they go to stderr alone, which the page shows.
+    // message box too, which holds the game only while it is open. OnStderr
+    // is for a watched file, whose broken save may be gone a second later;
+    // on Windows with no console it shows a box all the same. In a browser
+    // the lines go to stderr alone, which the page shows.
     enum class Refusal { OnStderr, InDialog };
     virtual void ShowRefusal(std::string_view lines, Refusal shown) = 0;
 };

@@ -16,10 +16,12 @@
 #include "platform/command_line.h"
 #include "platform/fine_timer.h"
 #include "platform/user_text.h"
+#include "platform/utf8_arguments.h"
 
 int main(int argc, char** argv)
 {
-    const std::vector<std::string_view> arguments(argv + (argc > 0 ? 1 : 0), argv + argc);
+    const std::vector<std::string> given = utf8Arguments(argc, argv);
+    const std::vector<std::string_view> arguments(given.begin(), given.end());
     const CommandLine command = readCommandLine(arguments);
     switch (command.action) {
     case CommandLine::Action::Run:

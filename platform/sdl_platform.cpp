@@ -16,6 +16,7 @@
 #include "platform/error_report.h"
 #include "platform/sdl_keys.h"
 #include "platform/system_clock.h"
+#include "platform/user_text.h"
 #include "platform/video_drivers.h"
 #include "platform/view_scale.h"
 #include "platform/window_icon.h"
@@ -238,18 +239,23 @@ void SdlPlatform::ReportError(std::string_view message)
 }
 
 // The box has no parent for the same reason as the error dialog. While it is
-// open the game stands still; closing it lets the next pass run.
+// open the game stands still; closing it lets the next pass run. Lines for
+// stderr alone go where a refused command line's would: on Windows with no
+// console to print in, into a message box after all, as nothing else would
+// show them.
 void SdlPlatform::ShowRefusal(std::string_view lines, Refusal shown)
 {
+    if (shown == Refusal::OnStderr) {
+        showUserText(lines, UserStream::Error);
+        return;
+    }
     std::cerr << lines << std::flush;
 #ifdef __EMSCRIPTEN__
-    static_cast<void>(shown);
+    // The page shows the lines in itself.
     browserRefusal(lines);
 #else
-    if (shown == Refusal::InDialog) {
-        const std::string text(lines);
-        SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, appTitle, text.c_str(), nullptr);
-    }
+    const std::string text(lines);
+    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, appTitle, text.c_str(), nullptr);
 #endif
 }
 

@@ -78,12 +78,12 @@ public:
     void Present(const Surface&) override { presentedAt.push_back(now); }
     // A test sees the error itself, as the exception that leaves Form_Load.
     void ReportError(std::string_view) override {}
-    void ShowRefusal(std::string_view lines, Refusal shown) override { refusals.push_back({std::string(lines), shown}); }
     struct Shown {
         std::string lines;
         Refusal how;
     };
     std::vector<Shown> refusals;
+    void ShowRefusal(std::string_view lines, Refusal how) override { refusals.push_back({std::string(lines), how}); }
 
 private:
     void deliver(const Event& event, FormEvents& form)

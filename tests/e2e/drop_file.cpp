@@ -10,14 +10,15 @@
 // waits for XdndFinished. Exits 0 when the window took the drop, 1 when it
 // refused it or did not answer within a minute, 2 on bad arguments.
 
-#include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <poll.h>
 
+#include <cctype>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace {
 

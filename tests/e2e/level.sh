@@ -10,6 +10,17 @@ source "$(dirname "$0")/lib.sh"
 : "${RENDER_REFERENCE:?}"
 cd "$WORK"
 
+# A green pillar one cell ahead of the start.
+level_with_cell pillar.bmp 2 3 0 255 0
+start_window pillar.bmp
+wait_for_first_frame "$WORK/first.bmp"
+"$RENDER_REFERENCE" --level pillar.bmp first.bmp 12 12 || fail "the first frame is not the level's start view"
+! "$RENDER_REFERENCE" first.bmp 12 12 >/dev/null || fail "the first frame shows the built-in level"
+close_window_expecting_exit_0
+
+# Under Wine the window comes first: once Wine has run without a display, it
+# opens no window until it is restarted.
+
 # Seven holes in the top border and a wall on the start cell.
 for x in 10 11 12 13 14 15 16; do level_with_cell holes.bmp "$x" 0 0 0 0; done
 level_with_cell holes.bmp 2 2 255 255 255
@@ -28,12 +39,4 @@ holes.bmp: 8 errors, 0 warnings"
 [ "$(tr -d '\r' <err)" = "$expected" ] || fail "a refused level printed:
 $(cat err)"
 echo "refused: $(tail -n1 err)"
-
-# A green pillar one cell ahead of the start.
-level_with_cell pillar.bmp 2 3 0 255 0
-start_window pillar.bmp
-wait_for_first_frame "$WORK/first.bmp"
-"$RENDER_REFERENCE" --level pillar.bmp first.bmp 12 12 || fail "the first frame is not the level's start view"
-! "$RENDER_REFERENCE" first.bmp 12 12 >/dev/null || fail "the first frame shows the built-in level"
-close_window_expecting_exit_0
 echo "PASS"
