@@ -20,8 +20,14 @@ set(QUENTAVOX_BENCH OFF CACHE BOOL "" FORCE)
 # control back to the browser once a pass, and resume where it was. A
 # run-time error is a C++ exception, caught at the top as on the desktop.
 add_compile_options(-fexceptions)
+# The page opens levels through the functions platform/browser.cpp exports,
+# writing their pictures with FS and their names into memory it allocates.
+# (Not with ccall: while the main loop sleeps, ASYNCIFY makes ccall answer
+# with a promise of main's own result.)
 add_link_options(-fexceptions -sASYNCIFY -sALLOW_MEMORY_GROWTH -sENVIRONMENT=web
-  -sEXPORTED_RUNTIME_METHODS=[] -sINCOMING_MODULE_JS_API=[canvas,print,printErr,onAbort,onRuntimeInitialized])
+  -sEXPORTED_FUNCTIONS=[_main,_malloc,_free,_quentavoxOpenLevel,_quentavoxOpenLevelLink,_quentavoxLevelLink]
+  -sEXPORTED_RUNTIME_METHODS=[FS,lengthBytesUTF8,stringToUTF8,UTF8ToString]
+  -sINCOMING_MODULE_JS_API=[canvas,print,printErr,onAbort,onRuntimeInitialized])
 # emcc optimises the JavaScript with acorn, which Debian keeps in
 # /usr/share/nodejs; a node not from Debian does not look there by itself.
 set(CMAKE_CXX_LINKER_LAUNCHER ${CMAKE_COMMAND} -E env NODE_PATH=/usr/share/nodejs)

@@ -216,6 +216,9 @@ void SdlPlatform::deliver(const SDL_Event& event, FormEvents& form)
         // SDL hands over the name, which is ours to free.
         const std::unique_ptr<char, decltype(&SDL_free)> fileName(event.drop.file, SDL_free);
         if (fileName) form.Form_OLEDragDrop(fileName.get());
+#ifdef __EMSCRIPTEN__
+        if (fileName) browserLevelDropped(fileName.get());
+#endif
         break;
     }
     default:
@@ -251,7 +254,10 @@ void SdlPlatform::ShowRefusal(std::string_view lines, Refusal shown)
         return;
     }
     std::cerr << lines << std::flush;
-#ifndef __EMSCRIPTEN__
+#ifdef __EMSCRIPTEN__
+    // The page shows the lines in itself.
+    browserRefusal(lines);
+#else
     const std::string text(lines);
     SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, appTitle, text.c_str(), nullptr);
 #endif

@@ -3,7 +3,7 @@
 // folder on 127.0.0.1 and driven over the DevTools protocol on a pipe, with
 // nothing but node's own modules.
 //
-//   node page_test.mjs first_frame|caption|keys|error|requests
+//   node page_test.mjs first_frame|caption|keys|error|missing_wasm|from_file|requests|open_level|level_link
 //
 // SITE names the folder to serve; RENDER_REFERENCE the native build's
 // reference renderer (tests/e2e/render_reference), which says whether a
@@ -260,6 +260,42 @@ class Page {
         });
     }
 
+    // What the page shows of the level: the status beside its buttons and
+    // the refusal, once `check` holds for them.
+    async level(what, check) {
+        return waitUntil(60, what, async () => {
+            // Null until the page has replaced the blank one it opened in.
+            const shown = await this.evaluate(`(status => status && { status: status.textContent,
+                refusal: (e => e.hidden ? "" : e.textContent)(document.getElementById("refusal")),
+                error: (e => e.hidden ? "" : e.textContent)(document.getElementById("error")) })(document.getElementById("level-status"))`);
+            if (shown?.error) fail(`the program stopped: ${shown.error}`);
+            return shown && check(shown) && shown;
+        });
+    }
+
+    // A picture chosen with "Open level…", as the file chooser gives it.
+    async chooseFile(file) {
+        await this.click("#open");
+        const { result } = await this.send("Runtime.evaluate", { expression: "document.getElementById('file')" });
+        await this.send("DOM.setFileInputFiles", { files: [file], objectId: result.objectId });
+    }
+
+    // A file dragged from the desktop and dropped on the canvas.
+    async dropFile(file) {
+        const { x, y } = await this.evaluate(`(() => { const r = document.getElementById("canvas").getBoundingClientRect();
+            return { x: r.left + r.width / 2, y: r.top + r.height / 2 }; })()`);
+        const data = { items: [], files: [file], dragOperationsMask: 1 };
+        for (const type of ["dragEnter", "dragOver", "drop"]) await this.send("Input.dispatchDragEvent", { type, x, y, data });
+    }
+
+    // The link "Copy link" puts into the clipboard.
+    async copiedLink() {
+        await this.evaluate("navigator.clipboard.writeText('')");
+        await this.click("#copy");
+        await this.level("the link was not copied", (shown) => shown.status === "Link copied.");
+        return this.evaluate("navigator.clipboard.readText()");
+    }
+
     // Everything the page asked for came from its own server.
     async checkRequests() {
         const blocked = await this.evaluate("window.__seen.blocked");
@@ -295,6 +331,23 @@ function writeBmp(file, { width, height, data }) {
     fs.writeFileSync(file, bmp);
     return file;
 }
+
+// The level picture the program is built from, some cells painted over in
+// other colours, [x, y, [red, green, blue]], as a file in WORK.
+const LEVEL = new URL("../fixtures/map.bmp", import.meta.url);
+function paintedLevel(name, cells) {
+    const bmp = fs.readFileSync(LEVEL);
+    for (const [x, y, [red, green, blue]] of cells) {
+        const at = 54 + (63 - y) * 64 * 3 + x * 3;
+        bmp.set([blue, green, red], at);
+    }
+    const file = path.join(WORK, name);
+    fs.writeFileSync(file, bmp);
+    return file;
+}
+const GREEN = [0, 255, 0];
+// A wall just ahead of the start, where the player looks.
+const wallAhead = () => paintedLevel("wall ahead.bmp", [[2, 4, GREEN]]);
 
 // Runs the reference tool; its line on a match, or the failure with its line.
 function reference(...args) {
@@ -412,6 +465,63 @@ const scenarios = {
 
     // The page, the program and its .wasm are all it fetches, from its own
     // server, while it starts and runs; the program is small to download.
+    // A picture opened with the button becomes the level: the view is that
+    // level's from where the player stood. One dropped on the page that
+    // breaks the rules is refused in the program's own lines and changes
+    // nothing; the game goes on.
+    async open_level(page) {
+        await page.firstFrame();
+        const good = wallAhead();
+        await page.chooseFile(good);
+        await page.level("the good picture was not taken", (shown) => shown.status === "Playing wall ahead.bmp.");
+        const taken = await page.stillFrame();
+        console.log(reference("--level", good, "--window", writeBmp(path.join(WORK, "taken.bmp"), taken), `${LEFT}`, `${TOP}`));
+
+        const bad = paintedLevel("bad.bmp", [[0, 10, [0, 0, 0]], [2, 2, [255, 0, 0]], [5, 5, [250, 0, 0]]]);
+        await page.dropFile(bad);
+        const { refusal } = await page.level("no refusal shown", (shown) => shown.refusal);
+        console.log(`refused: ${refusal}`);
+        for (const line of ["bad.bmp: error: pixel (0, 10): ", "bad.bmp: error: pixel (2, 2): ", "bad.bmp: error: pixel (5, 5): ",
+                            "bad.bmp: 3 errors, 0 warnings\n", "The game goes on as it was."]) {
+            if (!refusal.includes(line)) fail(`the refusal does not say "${line}"`);
+        }
+        await sleep(500);
+        if (!(await page.stillFrame()).data.equals(taken.data)) fail("the refused picture changed the view");
+        const hint = await page.evaluate("document.getElementById('hint').textContent");
+        if (/stopped/.test(hint)) fail(`the page says "${hint}"`);
+    },
+
+    // "Copy link" gives a link to the level played, which opened in another
+    // page shows that level and gives the same link again. A link changed
+    // by one letter is refused, and the built-in level stays.
+    async level_link(page) {
+        await page.browser.send("Browser.grantPermissions", { origin: page.origin, permissions: ["clipboardReadWrite", "clipboardSanitizedWrite"] });
+        await page.firstFrame();
+        const builtIn = await page.copiedLink();
+        const good = wallAhead();
+        await page.chooseFile(good);
+        await page.level("the good picture was not taken", (shown) => shown.status === "Playing wall ahead.bmp.");
+        const link = await page.copiedLink();
+        console.log(`links: built-in ${builtIn.length} characters, with a wall ahead ${link.length}`);
+        if (!link.startsWith(`${page.origin}/#level=1`) || link === builtIn) fail(`"Copy link" gave ${link}`);
+
+        const linked = await Page.open(page.browser, page.origin, "", link);
+        await linked.level("the linked level was not taken", (shown) => shown.status === "Playing the level link.");
+        console.log(reference("--level", good, "--window", writeBmp(path.join(WORK, "linked.bmp"), await linked.stillFrame()), `${LEFT}`, `${TOP}`));
+        if (await linked.copiedLink() !== link) fail("the linked level's own link differs");
+        await linked.checkRequests();
+
+        const at = link.length - 3;
+        const changed = link.slice(0, at) + (link[at] === "A" ? "B" : "A") + link.slice(at + 1);
+        const broken = await Page.open(page.browser, page.origin, "", changed);
+        const { refusal } = await broken.level("the changed link was not refused", (shown) => shown.refusal);
+        console.log(`refused: ${refusal}`);
+        if (!/^The level link's checksum does not match its cells/.test(refusal)) fail(`unexpected refusal: ${refusal}`);
+        await sleep(500);
+        console.log(reference("--window", writeBmp(path.join(WORK, "broken.bmp"), await broken.stillFrame()), `${LEFT}`, `${TOP}`));
+        await broken.checkRequests();
+    },
+
     async requests(page, served) {
         await page.firstFrame();
         await sleep(2000);

@@ -1,0 +1,12 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// A level's cells drawn back into a level picture: 64 x 64, 24 bits a pixel,
+// each cell in its level colour. A level that arrives as cells (a level link)
+// is then checked and loaded as any picture is.
+
+#include <vector>
+
+class MapCells;
+
+// A complete BMP file; the cells must hold only the level's codes.
+std::vector<unsigned char> cellsToBmp(const MapCells& cells);

@@ -1,0 +1,122 @@
+// SPDX-License-Identifier: MIT
+#include "assets/level_link.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+#include <string>
+#include <vector>
+
+#include "assets/cells_to_bmp.h"
+#include "assets/map_cells.h"
+#include "assets/map_decoding.h"
+#include "gfx/surface.h"
+#include "tests/fixture_pictures.h"
+
+namespace {
+
+MapCells builtInLevel()
+{
+    MapCells cells;
+    decodeMap(loadFixture("map.bmp"), cells);
+    return cells;
+}
+
+// Walls of code 2 all round, open floor inside.
+MapCells emptyHall()
+{
+    MapCells cells;
+    for (int y = 0; y < MapCells::Size; ++y) {
+        for (int x = 0; x < MapCells::Size; ++x) {
+            const bool ring = x == 0 || y == 0 || x == MapCells::Size - 1 || y == MapCells::Size - 1;
+            cells(x, y) = ring ? 2 : 0;
+        }
+    }
+    return cells;
+}
+
+MapCells noise(unsigned seed)
+{
+    std::mt19937 random(seed);
+    MapCells cells;
+    for (int y = 0; y < MapCells::Size; ++y) {
+        for (int x = 0; x < MapCells::Size; ++x) cells(x, y) = std::int16_t(random() % 6);
+    }
+    return cells;
+}
+
+MapCells filled(std::int16_t code)
+{
+    MapCells cells;
+    for (int y = 0; y < MapCells::Size; ++y) {
+        for (int x = 0; x < MapCells::Size; ++x) cells(x, y) = code;
+    }
+    return cells;
+}
+
+TEST(LevelLink, EveryLevelComesBackCellForCellAndAsTheSamePicture)
+{
+    // Each row different from the one above: no run can copy a row.
+    MapCells stripes;
+    for (int y = 0; y < MapCells::Size; ++y) {
+        for (int x = 0; x < MapCells::Size; ++x) stripes(x, y) = std::int16_t((x + y) % 2 * 5);
+    }
+    const std::vector<std::pair<const char*, MapCells>> levels{
+        {"built-in", builtInLevel()}, {"empty hall", emptyHall()}, {"all floor", filled(0)},
+        {"all walls", filled(5)},     {"noise", noise(1)},         {"stripes", stripes}};
+    for (const auto& [name, cells] : levels) {
+        const std::string link = levelLink(cells);
+        EXPECT_LE(link.size(), longestLevelLink) << name;
+        const LevelLinkReading reading = readLevelLink(link);
+        EXPECT_EQ(reading.problem, "") << name;
+        EXPECT_TRUE(reading.cells == cells) << name;
+        MapCells drawn;
+        decodeMap(Surface::fromBmp(cellsToBmp(cells), name), drawn);
+        EXPECT_TRUE(drawn == cells) << name;
+    }
+    // The picture is the file the level is shipped as, byte for byte.
+    EXPECT_EQ(cellsToBmp(builtInLevel()), fixtureBytes("map.bmp"));
+    // A hall of repeated rows takes a few letters.
+    EXPECT_LT(levelLink(emptyHall()).size(), 24u);
+}
+
+TEST(LevelLink, RefusesWhatNoLevelWroteInOneLine)
+{
+    const std::string good = levelLink(builtInLevel());
+    const std::string hall = levelLink(emptyHall());
+    std::string changed = good;
+    changed[good.size() / 2] = changed[good.size() / 2] == 'B' ? 'C' : 'B';
+    std::string badChecksum = good;
+    badChecksum.back() = badChecksum.back() == 'A' ? 'B' : 'A';
+    const std::string megabyte(1 << 20, 'A');
+    struct Case {
+        std::string text;
+        std::string problem;
+    };
+    const std::vector<Case> cases{
+        {"", "the level link is empty"},
+        {"2" + good.substr(1), "the level link is of version \"2\"; this program reads version \"1\""},
+        {good.substr(0, 9) + "%2" + good.substr(11),
+         "the level link's character 10 (\"%\") is none of A-Z a-z 0-9 - _"},
+        {"1 " + good.substr(2), "the level link's character 2 (byte 32) is none of A-Z a-z 0-9 - _"},
+        {"1\xC3\xA9" + good.substr(3), "the level link's character 2 (byte 195) is none of A-Z a-z 0-9 - _"},
+        {"1AB", "the level link is too short to hold a level (3 characters)"},
+        {hall.substr(0, hall.size() - 1), "the level link ends after 4033 of the 4096 cells"},
+        {hall + "A", "the level link goes on past the last cell, from character 15"},
+        {badChecksum, "the level link's checksum does not match its cells: a character of it was changed or lost"},
+        {"1_AAAAA", "the level link's character 2 (\"_\") starts no run"},
+        // A run of copies first, and a run of 9 + 4095 floor cells.
+        {"12AAAA",
+         "the level link's run at character 2 repeats a row above the first"},
+        {"1I__DAAAA", "the level link's run at character 2 goes past the last cell"},
+        {"1I___AAAA", "the level link's run at character 2 is longer than a level"},
+        {megabyte, "the level link is longer than any level's (4101 characters)"},
+    };
+    for (const Case& each : cases) {
+        EXPECT_EQ(readLevelLink(each.text).problem, each.problem) << each.text.substr(0, 40);
+    }
+    // A changed letter in the middle breaks a run or the checksum.
+    EXPECT_NE(readLevelLink(changed).problem, "");
+}
+
+}  // namespace
