@@ -23,15 +23,7 @@ LEFT=12
 TOP=12
 
 start_window "$@"
-start_view_shown() {
-    screenshot "$WORK/start.bmp" && "$RENDER_REFERENCE" "$WORK/start.bmp" "$LEFT" "$TOP" >/dev/null
-}
-wait_until "$PATIENCE" start_view_shown || fail "the start view was not shown within $PATIENCE s"
-
-# Outside the render box nothing ever changes.
-view_changed_from() {
-    screenshot "$WORK/moving.bmp" && ! same_pixels "$WORK/moving.bmp" "$1"
-}
+wait_for_start_view "$WORK/start.bmp"
 # There is no window manager to give the window the keyboard focus.
 xdotool windowfocus --sync "$WINDOW"
 

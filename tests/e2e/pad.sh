@@ -18,13 +18,7 @@ pad() { echo "$*" >>"$WORK/pad"; }
 start_xvfb
 start_program "$WORK/pad"
 find_window
-start_view_shown() {
-    screenshot "$WORK/start.bmp" && "$RENDER_REFERENCE" "$WORK/start.bmp" "$LEFT" "$TOP" >/dev/null
-}
-wait_until "$PATIENCE" start_view_shown || fail "the start view was not shown within $PATIENCE s"
-view_changed_from() {
-    screenshot "$WORK/moving.bmp" && ! same_pixels "$WORK/moving.bmp" "$1"
-}
+wait_for_start_view "$WORK/start.bmp"
 # SDL passes a pad's presses only to a program with the keyboard focus.
 xdotool windowfocus --sync "$WINDOW"
 
