@@ -13,11 +13,14 @@ namespace {
 constexpr std::string_view letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
 constexpr char version = '1';
 constexpr std::int32_t cellCount = MapCells::Size * MapCells::Size;
-// Seven kinds of run of nine lengths each take 63 of the 64 letters.
-constexpr std::int32_t copyAbove = highestWallCode + 1;
-constexpr std::int32_t lengthsPerKind = 9;
+// Eight kinds of run of eight lengths each take the 64 letters: the codes
+// 0 to 6 and a copy of the row above. The kinds are fixed, not counted from
+// the textures, so adding a wall code up to 6 leaves every link as it was.
+constexpr std::int32_t copyAbove = 7;
+constexpr std::int32_t lengthsPerKind = 8;
 constexpr std::int32_t longRun = lengthsPerKind - 1;
-static_assert((copyAbove + 1) * lengthsPerKind <= 64, "a new wall code needs a new version of the level link");
+static_assert(highestWallCode < copyAbove, "a wall code above 6 needs a new version of the level link");
+static_assert((copyAbove + 1) * lengthsPerKind <= 64);
 constexpr std::int32_t moreFollows = 32;
 constexpr std::int32_t mostLengthLetters = 3;
 static_assert(cellCount - longRun - 1 < 1 << (5 * mostLengthLetters));
@@ -101,7 +104,7 @@ LevelLinkReading refused(std::string problem)
 
 std::string levelLink(const MapCells& cells)
 {
-    for (std::int32_t i = 0; i < cellCount; ++i) checked::index(cell(cells, i), copyAbove, "level link cell code");
+    for (std::int32_t i = 0; i < cellCount; ++i) checked::index(cell(cells, i), highestWallCode + 1, "level link cell code");
     std::string text(1, version);
     for (std::int32_t i = 0; i < cellCount;) {
         const std::int16_t code = cell(cells, i);
@@ -155,6 +158,10 @@ LevelLinkReading readLevelLink(std::string_view text)
         const std::int32_t lead = valueOf(text[at++]);
         const std::int32_t kind = lead / lengthsPerKind;
         if (kind > copyAbove) return refused(concat("the level link's ", character(start, text[start]), " starts no run"));
+        if (kind != copyAbove && kind > highestWallCode) {
+            return refused(concat("the level link's ", character(start, text[start]), " is a run of wall code ",
+                                  std::to_string(kind), ", which has no texture here"));
+        }
         std::int32_t length = lead % lengthsPerKind + 1;
         if (length > longRun) {
             std::int32_t rest = 0;

@@ -104,14 +104,17 @@ TEST(LevelLink, RefusesWhatNoLevelWroteInOneLine)
         {hall.substr(0, hall.size() - 1), "the level link ends after 4033 of the 4096 cells"},
         {hall + "A", "the level link goes on past the last cell, from character 15"},
         {badChecksum, "the level link's checksum does not match its cells: a character of it was changed or lost"},
-        {"1_AAAAA", "the level link's character 2 (\"_\") starts no run"},
-        // A run of copies first, and a run of 9 + 4095 floor cells.
-        {"12AAAA",
-         "the level link's run at character 2 repeats a row above the first"},
-        {"1I__DAAAA", "the level link's run at character 2 goes past the last cell"},
-        {"1I___AAAA", "the level link's run at character 2 is longer than a level"},
+        // A run of copies first, and a run of 8 + 4095 floor cells.
+        {"14AAAA", "the level link's run at character 2 repeats a row above the first"},
+        {"1H__DAAAA", "the level link's run at character 2 goes past the last cell"},
+        {"1H___AAAA", "the level link's run at character 2 is longer than a level"},
         {megabyte, "the level link is longer than any level's (4101 characters)"},
     };
+    // A run of the one code the link has room for beyond the textures.
+    if (highestWallCode < 6) {
+        EXPECT_EQ(readLevelLink("1wAAAA").problem,
+                  "the level link's character 2 (\"w\") is a run of wall code 6, which has no texture here");
+    }
     for (const Case& each : cases) {
         EXPECT_EQ(readLevelLink(each.text).problem, each.problem) << each.text.substr(0, 40);
     }
