@@ -6,11 +6,11 @@
 // The text is the version "1", the cells, then a 24-bit checksum of the
 // cells in four characters, all in the URL-safe letters A-Z a-z 0-9 - _
 // (worth 0 to 63 in that order). The cells go row by row, x fastest, as
-// runs: a run's first character is worth 9 k + r, where k is a cell code
-// 0 to 5, or 6 for "each cell the same as the one above it", and r from 0 to
-// 7 stands for r + 1 cells; r = 8 means 9 + n cells, n following in one to
-// three characters of five bits each, low bits first, the 32 bit set on each
-// but the last. A hall's rows repeat the row above and a wall is a run, so
+// runs: a run's first character is worth 8 k + r, where k is a cell code
+// 0 to 6 (6 only once a seventh wall has a texture), or 7 for "each cell the
+// same as the one above it", and r from 0 to 6 stands for r + 1 cells; r = 7
+// means 8 + n cells, n following in one to three characters of five bits
+// each, low bits first, the 32 bit set on each but the last. A hall's rows repeat the row above and a wall is a run, so
 // most of a level costs nothing.
 
 #include <cstddef>
