@@ -126,33 +126,22 @@ CommandLine readCommandLine(std::span<const std::string_view> arguments)
         }
         // "--level FILE", "--level=FILE" or the file alone, which is how a
         // picture dropped on the program's icon arrives.
-        if (argument == "--level" || argument.starts_with("--level=") || !argument.starts_with("-")) {
-            std::string_view level = argument;
-            if (argument == "--level") {
-                if (i + 1 == arguments.size()) return refuse("--level needs a level picture, LEVEL.bmp");
-                level = arguments[++i];
-            } else if (argument.starts_with("--level=")) {
-                level = argument.substr(8);
-            }
-            if (level.empty()) return refuse("--level needs a level picture, LEVEL.bmp");
+        std::optional<std::optional<std::string_view>> level = optionValue("--level", arguments, i);
+        if (!level && !argument.starts_with("-")) level = argument;
+        if (level) {
+            if (!*level || (*level)->empty()) return refuse("--level needs a level picture, LEVEL.bmp");
             if (!command.level.empty()) {
-                return refuse("one level at a time, not '" + command.level + "' and '" + std::string(level) + "'");
+                return refuse("one level at a time, not '" + command.level + "' and '" + std::string(**level) + "'");
             }
-            command.level = level;
+            command.level = **level;
             continue;
         }
         // "--scale N" or "--scale=N"; a later one wins, as in most programs.
-        std::string_view value;
-        if (argument == "--scale") {
-            if (i + 1 == arguments.size()) return refuse("--scale needs a number from " + scaleRange);
-            value = arguments[++i];
-        } else if (argument.starts_with("--scale=")) {
-            value = argument.substr(8);
-        } else {
-            return refuse("unknown option '" + std::string(argument) + "'");
-        }
-        if (!readScale(value, command.window.scale)) {
-            return refuse("--scale takes a whole number from " + scaleRange + ", not '" + std::string(value) + "'");
+        const auto scale = optionValue("--scale", arguments, i);
+        if (!scale) return refuse("unknown option '" + std::string(argument) + "'");
+        if (!*scale) return refuse("--scale needs a number from " + scaleRange);
+        if (!readScale(**scale, command.window.scale)) {
+            return refuse("--scale takes a whole number from " + scaleRange + ", not '" + std::string(**scale) + "'");
         }
     }
     if (command.watchLevel && command.level.empty()) return refuse("--watch needs a level picture to watch");
