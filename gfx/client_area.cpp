@@ -3,6 +3,8 @@
 
 #include <SDL.h>
 
+#include <cstring>
+
 #include "base/checked.h"
 #include "gfx/sdl_error.h"
 #include "gfx/surface.h"
@@ -24,4 +26,24 @@ void composeClientArea(SDL_Surface* target, const Surface& picture, bool withFac
     if (withFace) paintWindowFace(target, place.outer, picture.BorderWidth());
     SDL_Rect inside = place.inside;
     if (SDL_BlitSurface(picture.image(), nullptr, target, &inside) != 0) failWithSdlError("cannot show the frame");
+}
+
+bool clientAreaShows(const SDL_Surface* target, const Surface& picture)
+{
+    const SDL_Surface* image = picture.image();
+    if (target->format->format != image->format->format) return false;
+    const SDL_Rect inside = boxPlace(picture).inside;
+    const SDL_Rect whole{0, 0, target->w, target->h};
+    SDL_Rect seen{};
+    if (!SDL_IntersectRect(&inside, &whole, &seen)) return true;
+    const int bytes = image->format->BytesPerPixel;
+    const auto* from = static_cast<const unsigned char*>(image->pixels) + (seen.y - inside.y) * image->pitch +
+                       (seen.x - inside.x) * bytes;
+    const auto* shown = static_cast<const unsigned char*>(target->pixels) + seen.y * target->pitch + seen.x * bytes;
+    for (int row = 0; row < seen.h; ++row) {
+        if (std::memcmp(from + row * image->pitch, shown + row * target->pitch, std::size_t(seen.w) * bytes) != 0) {
+            return false;
+        }
+    }
+    return true;
 }

@@ -21,3 +21,8 @@ BoxPlace boxPlace(const Surface& picture);
 // Paints the face and the box's border when `withFace`, then copies the
 // surface's image into the drawable area.
 void composeClientArea(SDL_Surface* target, const Surface& picture, bool withFace);
+
+// Whether the target's drawable area holds the surface's image already, as
+// far as the target reaches, so that composing without the face would change
+// no pixel. Targets of another pixel format never do.
+bool clientAreaShows(const SDL_Surface* target, const Surface& picture);

@@ -17,8 +17,12 @@
 #endif
 #else
 #include <cerrno>
+#include <linux/sched.h>
+#include <linux/sched/types.h>
 #include <sys/prctl.h>
+#include <sys/syscall.h>
 #include <time.h>
+#include <unistd.h>
 #endif
 
 namespace {
@@ -27,24 +31,27 @@ namespace {
 // still ends its pass on the right reading, unless it wakes a whole
 // millisecond after it: so a pass ends late only when the sleep overshoots
 // by the margin plus 1 ms, and every microsecond of margin is one spent
-// watching the clock in every pass. Measured with tools/sleep_overrun on
-// Linux at real-time priority beside two busy loops, on a shared 2-core
-// machine, 16,000 sleeps overshot by 53 us at the median and 835 us at p99;
-// raising the margin from 100 us to 1 ms would have left 11 passes in
-// 10,000 late instead of 58, for 11% of a core. At normal priority there,
-// with the machine loaded many times over, more than half overshot by over
-// a millisecond whatever the margin. On a quieter day, at real-time
-// priority, no sleep of the earlier wait overshot by 0.4 ms.
+// watching the clock in every pass. Measured with tools/sleep_overrun on a
+// 2-core virtual machine: its sleeps overshoot by 40 to 80 us at the median,
+// and their worst thousandth by 1.5 to 4 ms, quiet or loaded, at normal or
+// real-time priority. Beside two busy loops at normal priority, with the
+// short time slice, 19.0 sleeps in 10,000 would have ended their pass late
+// with a margin of 50 us, 18.2 with 100 us and still 8.2 with 1 ms, for 11%
+// of a core; quiet, 50 and 44 in 10,000. The stalls that make a pass late
+// last milliseconds, beyond any margin a wait that should cost almost
+// nothing can afford, so the margin only covers the usual overshoot.
 #if defined(__EMSCRIPTEN__)
 // A browser wakes a page on its own schedule, in whole milliseconds.
 constexpr std::int64_t wakeMargin = 1'000'000;
 #elif defined(_WIN32)
-// Not measured on Windows itself: the same as on Linux.
+// Not measured on Windows itself.
 constexpr std::int64_t wakeMargin = 100'000;
 // The 1 ms timer wakes on its next tick after the time asked for.
 constexpr std::int64_t coarseWakeMargin = 1'000'000;
 #else
-constexpr std::int64_t wakeMargin = 100'000;
+constexpr std::int64_t wakeMargin = 50'000;
+// The shortest time slice Linux grants, in nanoseconds.
+constexpr std::uint64_t shortSlice = 100'000;
 #endif
 
 }  // namespace
@@ -99,6 +106,23 @@ FineTimer::FineTimer() : marginNanoseconds(wakeMargin)
     // late, to wake it together with others; this one's wake-ups are
     // timed, and there are only about a hundred of them a second.
     prctl(PR_SET_TIMERSLACK, 1UL, 0UL, 0UL, 0UL);
+    // A thread that wakes while the other programs keep every core busy
+    // waits for the running one's time slice to end, 3 ms by default. Since
+    // Linux 6.12 a thread at normal priority may ask for a shorter slice,
+    // and one that wakes with a shorter slice than the running thread's
+    // takes the core at once. A pass draws in far less than this one, so it
+    // is seldom cut short. Older kernels ignore the request.
+    // Only the slice changes: a program started with nice or at real-time
+    // priority keeps them.
+    sched_attr attributes{};
+    if (syscall(SYS_sched_getattr, 0, &attributes, sizeof attributes, 0U) != 0) return;
+    if (attributes.sched_policy != SCHED_NORMAL) return;
+    attributes.sched_runtime = shortSlice;
+    if (syscall(SYS_sched_setattr, 0, &attributes, 0U) != 0) return;
+    // A kernel that keeps the slice reports it back.
+    attributes = {};
+    shortSliceGranted = syscall(SYS_sched_getattr, 0, &attributes, sizeof attributes, 0U) == 0 &&
+                        attributes.sched_runtime == shortSlice;
 #endif
 }
 
@@ -114,7 +138,11 @@ void FineTimer::sleepUntil(std::int64_t instant)
     if (left > 0) browserSleep(static_cast<std::int32_t>(std::min<std::int64_t>(left, 1000)));
 }
 #else
-std::string_view FineTimer::kind() const { return "clock_nanosleep on the monotonic clock"; }
+std::string_view FineTimer::kind() const
+{
+    return shortSliceGranted ? "clock_nanosleep on the monotonic clock, 0.1 ms time slice"
+                             : "clock_nanosleep on the monotonic clock";
+}
 
 void FineTimer::sleepUntil(std::int64_t instant)
 {

@@ -35,5 +35,8 @@ private:
     // A high-resolution waitable timer; none before Windows 10 version 1803,
     // where the 1 ms timer of timeBeginPeriod serves instead.
     void* highResolution = nullptr;
+#elif !defined(__EMSCRIPTEN__)
+    // Whether Linux gave the thread its shortest time slice.
+    bool shortSliceGranted = false;
 #endif
 };

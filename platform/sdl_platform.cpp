@@ -315,6 +315,10 @@ void SdlPlatform::Present(const Surface& picture)
 
     const auto [box, inside] = boxPlace(picture);
     if (box.x != lastLeft || box.y != lastTop) repaintAll = true;
+    // While nobody touches a key the view is the same frame, pass after
+    // pass; sending the window what it shows already would take most of
+    // the time an idle pass costs.
+    if (!repaintAll && clientAreaShows(formSurface, picture)) return;
     composeClientArea(formSurface, picture, repaintAll);
 
     const SDL_Rect whole{0, 0, formSurface->w, formSurface->h};
