@@ -29,17 +29,17 @@ namespace {
 
 // How early the sleep stops. A sleep that wakes later than the turn-over
 // still ends its pass on the right reading, unless it wakes a whole
-// millisecond after it: so a pass ends late only when the sleep overshoots
-// by the margin plus 1 ms, and every microsecond of margin is one spent
+// millisecond after it; and every microsecond of margin is one spent
 // watching the clock in every pass. Measured with tools/sleep_overrun on a
-// 2-core virtual machine: its sleeps overshoot by 40 to 80 us at the median,
-// and their worst thousandth by 1.5 to 4 ms, quiet or loaded, at normal or
-// real-time priority. Beside two busy loops at normal priority, with the
-// short time slice, 19.0 sleeps in 10,000 would have ended their pass late
-// with a margin of 50 us, 18.2 with 100 us and still 8.2 with 1 ms, for 11%
-// of a core; quiet, 50 and 44 in 10,000. The stalls that make a pass late
-// last milliseconds, beyond any margin a wait that should cost almost
-// nothing can afford, so the margin only covers the usual overshoot.
+// 2-core virtual machine at normal priority. Quiet, its sleeps overshoot by
+// about 50 us at the median and 370 us at the 99th percentile, and no wait
+// with a margin of 25 us or more ended late. Beside two busy loops, with the
+// short time slice, they overshoot by 9 us at the median, but a few in
+// 10,000 by a whole 4 ms scheduler tick, beyond any margin a cheap wait can
+// afford. There a longer margin does harm: watching the clock for longer
+// than the thread's 0.1 ms time slice gets it preempted by a busy neighbour.
+// Whole waits ended late 9 to 14 times in 10,000 with margins of 0 to 50 us,
+// 75 times with 100 us and 1,481 with 1 ms.
 #if defined(__EMSCRIPTEN__)
 // A browser wakes a page on its own schedule, in whole milliseconds.
 constexpr std::int64_t wakeMargin = 1'000'000;
@@ -156,11 +156,15 @@ void FineTimer::sleepUntil(std::int64_t instant)
 #endif
 #endif
 
-void FineTimer::waitForReading(std::int64_t reading)
+void FineTimer::waitForReading(std::int64_t reading, std::int64_t margin)
 {
-    constexpr std::int64_t latest = std::numeric_limits<std::int64_t>::max() / nanosecondsPerMillisecond;
+    // Both clamps keep turnOver - margin inside 64 bits for any reading.
+    constexpr std::int64_t longestMargin = 1'000'000'000;
+    constexpr std::int64_t latest =
+        (std::numeric_limits<std::int64_t>::max() - longestMargin) / nanosecondsPerMillisecond;
+    margin = std::clamp<std::int64_t>(margin, 0, longestMargin);
     const std::int64_t turnOver = std::clamp(reading, -latest, latest) * nanosecondsPerMillisecond;
-    if (nanosecondsSinceBoot() < turnOver - marginNanoseconds) sleepUntil(turnOver - marginNanoseconds);
+    if (nanosecondsSinceBoot() < turnOver - margin) sleepUntil(turnOver - margin);
     while (nanosecondsSinceBoot() < turnOver) {
     }
 }

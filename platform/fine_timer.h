@@ -19,7 +19,10 @@ public:
     // within microseconds of the instant it turns to it unless the system
     // kept the program from running: sleeps until margin() before that
     // instant, then watches the clock.
-    void waitForReading(std::int64_t reading);
+    void waitForReading(std::int64_t reading) { waitForReading(reading, marginNanoseconds); }
+    // The same with another margin, in nanoseconds, to measure what it
+    // would do.
+    void waitForReading(std::int64_t reading, std::int64_t margin);
 
     // Sleeps until the instant of nanosecondsSinceBoot(), or later, as the
     // system pleases; returns at once for an instant already past.

@@ -8,6 +8,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <iterator>
+#include <limits>
 #include <utility>
 #include <string_view>
 #include <vector>
@@ -270,4 +271,7 @@ TEST(FineTimer, TheWaitEndsOnTheReadingAskedFor)
         timer.waitForReading(awaited);
         EXPECT_GE(millisecondsSinceBoot(), awaited) << ahead;
     }
+    // However far off the reading and whatever the margin, nothing overflows.
+    timer.waitForReading(std::numeric_limits<std::int64_t>::min(), std::numeric_limits<std::int64_t>::max());
+    timer.waitForReading(millisecondsSinceBoot() + 1, std::numeric_limits<std::int64_t>::min());
 }
