@@ -32,14 +32,14 @@ namespace {
 
 constexpr double nanosecondsPerMicrosecond = 1000;
 
-void printRow(const char* label, std::vector<double>& microseconds, long count)
+void printRow(const char* label, std::vector<double>& microseconds, long count, const char* note = "")
 {
     std::sort(microseconds.begin(), microseconds.end());
     const auto at = [&](double share) {
         return microseconds[std::size_t(share * double(microseconds.size() - 1))];
     };
-    std::printf("%-6s %7.0f %6.0f %6.0f %7.0f %8.0f %7.0f   %ld of %zu\n", label, at(0.5), at(0.9), at(0.99),
-                at(0.999), at(0.9999), microseconds.back(), count, microseconds.size());
+    std::printf("%-7s %7.0f %6.0f %6.0f %7.0f %8.0f %7.0f   %ld of %zu%s\n", label, at(0.5), at(0.9), at(0.99),
+                at(0.999), at(0.9999), microseconds.back(), count, microseconds.size(), note);
 }
 
 }  // namespace
@@ -54,7 +54,7 @@ int main(int argc, char** argv)
     std::printf("%.*s, margin %.0f us\n\n", int(timer.kind().size()), timer.kind().data(), margin);
 
     std::printf("sleep to a turn-over, overshoot in us:\n");
-    std::printf("ahead  median    p90    p99   p99.9  p99.99     max   >= margin + 1 ms\n");
+    std::printf("ahead   median    p90    p99   p99.9  p99.99     max   >= margin + 1 ms\n");
     std::vector<double> all;
     for (std::int64_t ahead = 1; ahead <= 8; ++ahead) {
         std::vector<double> overshoots;
@@ -80,8 +80,8 @@ int main(int argc, char** argv)
     constexpr std::array<std::int64_t, 7> margins{0, 25, 50, 100, 200, 500, 1000};
     std::array<std::vector<double>, margins.size()> returns;
     std::array<long, margins.size()> lateReadings{};
-    for (int i = 0; i < 8 * samples; ++i) {
-        const std::size_t which = std::size_t(i) % margins.size();
+    for (std::int64_t i = 0; i < 8 * std::int64_t(samples); ++i) {
+        const std::size_t which = std::size_t(i % std::int64_t(margins.size()));
         const std::int64_t reading = millisecondsSinceBoot() + 1 + i % 8;
         timer.waitForReading(reading, margins[which] * 1000);
         const std::int64_t after = nanosecondsSinceBoot();
@@ -89,15 +89,16 @@ int main(int argc, char** argv)
         if (after / nanosecondsPerMillisecond > reading) ++lateReadings[which];
     }
     std::printf("\nthe whole wait with each margin, return after the turn-over in us:\n");
-    std::printf("margin us  median    p99     max   a reading late   per 10,000   watching costs\n");
+    std::printf("margin   median    p90    p99   p99.9  p99.99     max   a reading late\n");
     for (std::size_t which = 0; which < margins.size(); ++which) {
-        std::vector<double>& times = returns[which];
-        std::sort(times.begin(), times.end());
-        std::printf("%9lld %7.0f %6.0f %7.0f %9ld of %-6zu %10.1f %13.1f%% of a core%s\n",
-                    static_cast<long long>(margins[which]), times[times.size() / 2],
-                    times[std::size_t(0.99 * double(times.size() - 1))], times.back(), lateReadings[which],
-                    times.size(), 1e4 * double(lateReadings[which]) / double(times.size()),
-                    100 * double(margins[which]) / 9000, margins[which] == std::int64_t(margin) ? "   <- the wait's" : "");
+        char label[16];
+        std::snprintf(label, sizeof label, "%lld us", static_cast<long long>(margins[which]));
+        char note[96];
+        std::snprintf(note, sizeof note, ", %.1f in 10,000; watching costs %.1f%% of a core%s",
+                      1e4 * double(lateReadings[which]) / double(returns[which].size()),
+                      100 * double(margins[which]) / 9000,
+                      margins[which] == std::int64_t(margin) ? " (the wait's)" : "");
+        printRow(label, returns[which], lateReadings[which], note);
     }
     return 0;
 }
