@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: MIT
+#include "sim/walk_records.h"
+
+#include "assets/link_letters.h"
+#include "base/concat.h"
+
+namespace {
+
+enum Kind : std::uint32_t { oneTickPasses, longPasses, holding, turning, levelChange, kinds = 8 };
+
+std::uint32_t zigzag(std::int16_t turn) { return turn > 0 ? 2 * std::uint32_t(turn) - 1 : 2 * std::uint32_t(-turn); }
+std::int32_t unzigzag(std::uint32_t value) { return value % 2 ? std::int32_t(value / 2 + 1) : -std::int32_t(value / 2); }
+
+}  // namespace
+
+void LetterUnits::put(std::uint32_t unit) { out += linkLetters[unit]; }
+
+template <class Text>
+std::optional<std::uint32_t> UnitReader<Text>::unit()
+{
+    if (at >= end) return std::nullopt;
+    if constexpr (bits == 5) {
+        const std::int32_t value = linkLetterValue(text[at]);
+        if (value < 0) return std::nullopt;
+        ++at;
+        return std::uint32_t(value);
+    } else {
+        return text[at++];
+    }
+}
+
+template <class Text>
+std::optional<std::string_view> UnitReader<Text>::take(std::size_t length)
+{
+    if (length > end - at) return std::nullopt;
+    const std::string_view taken(reinterpret_cast<const char*>(text.data()) + at, length);
+    at += length;
+    return taken;
+}
+
+template struct UnitReader<std::span<const unsigned char>>;
+template struct UnitReader<std::string_view>;
+
+template <class Units>
+void WalkWriter<Units>::number(std::uint32_t value)
+{
+    constexpr std::uint32_t more = 1u << Units::bits;
+    while (value >= more) {
+        units.put(value % more + more);
+        value /= more;
+    }
+    units.put(value);
+}
+
+template <class Units>
+void WalkWriter<Units>::record(std::uint32_t kind, std::uint32_t value)
+{
+    number(kind + kinds * value);
+}
+
+template <class Units>
+void WalkWriter<Units>::close()
+{
+    if (runPasses == 0) return;
+    record(runTicks == 1 ? oneTickPasses : longPasses, runPasses - 1);
+    if (runTicks != 1) number(std::uint32_t(runTicks - 2));
+    runPasses = 0;
+}
+
+template <class Units>
+void WalkWriter<Units>::pass(const WalkPass& pass)
+{
+    const bool changed = pass.held != held;
+    if (changed || pass.turn != 0 || pass.ticks != runTicks) close();
+    if (changed) record(holding, std::uint32_t(pass.held.to_ulong()));
+    if (pass.turn != 0) record(turning, zigzag(pass.turn));
+    held = pass.held;
+    runTicks = pass.ticks;
+    ++runPasses;
+}
+
+template <class Units>
+void WalkWriter<Units>::passes(const WalkPass& first, std::uint32_t more)
+{
+    // The turn goes before the run, and only its first pass turns.
+    pass(first);
+    runPasses += more;
+}
+
+template <class Units>
+void WalkWriter<Units>::level(std::string_view link)
+{
+    close();
+    record(levelChange, std::uint32_t(link.size()));
+    units.put(link);
+}
+
+template class WalkWriter<ByteUnits>;
+template class WalkWriter<LetterUnits>;
+
+template <class Reader>
+std::optional<WalkStep> WalkReader<Reader>::fail(std::string problem)
+{
+    wrong = std::move(problem);
+    return std::nullopt;
+}
+
+template <class Reader>
+std::optional<WalkStep> WalkReader<Reader>::next()
+{
+    if (!wrong.empty()) return std::nullopt;
+    // One record at a time, until one gives a pass or a level.
+    while (runLeft == 0) {
+        if (reader.at >= reader.end) return std::nullopt;
+        const std::size_t start = reader.at;
+        // A number of at most 32 bits.
+        const auto number = [&]() -> std::optional<std::uint32_t> {
+            std::uint64_t value = 0;
+            for (int shift = 0; shift < 35; shift += Reader::bits) {
+                const std::optional<std::uint32_t> unit = reader.unit();
+                if (!unit) return std::nullopt;
+                value |= std::uint64_t(*unit % (1u << Reader::bits)) << shift;
+                if (*unit < 1u << Reader::bits) {
+                    if (value > UINT32_MAX) return std::nullopt;
+                    return std::uint32_t(value);
+                }
+            }
+            return std::nullopt;
+        };
+        const std::optional<std::uint32_t> lead = number();
+        const auto at = [&] { return concat("the record at ", std::to_string(start)); };
+        if (!lead) return fail(concat(at(), " is cut short or no number"));
+        const std::uint32_t value = *lead / kinds;
+        switch (*lead % kinds) {
+        case oneTickPasses:
+        case longPasses: {
+            runTicks = 1;
+            if (*lead % kinds == longPasses) {
+                const std::optional<std::uint32_t> ticks = number();
+                if (!ticks || *ticks > mostTicksPerPass - 2) return fail(concat(at(), " gives no ticks a pass can run"));
+                runTicks = std::int32_t(*ticks) + 2;
+            }
+            runLeft = value + 1;
+            break;
+        }
+        case holding:
+            if (value >= 1u << actionCount) return fail(concat(at(), " holds actions that do not exist"));
+            held = Actions(value);
+            break;
+        case turning:
+            if (value == 0 || value > 2 * 32767) return fail(concat(at(), " turns by more than a pass can"));
+            turn = std::int16_t(unzigzag(value));
+            break;
+        case levelChange: {
+            const std::optional<std::string_view> link = reader.take(value);
+            if (!link) return fail(concat(at(), " is a level cut short"));
+            WalkStep step;
+            step.level = link;
+            return step;
+        }
+        default:
+            return fail(concat(at(), " is of no kind this program knows"));
+        }
+    }
+    --runLeft;
+    WalkStep step;
+    step.pass = {runTicks, held, turn};
+    turn = 0;
+    return step;
+}
+
+template class WalkReader<ByteReader>;
+template class WalkReader<LetterReader>;
