@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Quentavox: a first-person view of a 64 x 64 maze, walked with the keyboard.
 
+#include <csignal>
 #include <exception>
 #include <memory>
 #include <optional>
@@ -19,6 +20,11 @@
 
 int main(int argc, char** argv)
 {
+#ifdef SIGXFSZ
+    // A limit on the size of files makes a write that passes it fail, which
+    // the program reports, instead of killing it with the user's work.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     const std::vector<std::string> given = utf8Arguments(argc, argv);
     const std::vector<std::string_view> arguments(given.begin(), given.end());
     const CommandLine command = readCommandLine(arguments);
