@@ -2,9 +2,11 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <optional>
 #include <string_view>
 
 #include "base/checked.h"
+#include "base/concat.h"
 #include "core/frmMain.h"
 
 namespace {
@@ -46,6 +48,7 @@ void frmMain::Form_Load()
 
     platform.Show(*this);
     SetUpGame();
+    BeginWalks();
     std::int64_t lastTick = platform.GetTickCount();
 
     CaptionBuffer caption{};
@@ -59,10 +62,12 @@ void frmMain::Form_Load()
         // ticks each one runs, and so how fast the player moves. The
         // platform sleeps through most of the wait, lets no events through,
         // and returns once the clock has turned to that reading.
-        platform.WaitUntilTick(lastTick + minimumPassMs);
-        const std::int64_t steps = ticksFor(platform.GetTickCount() - lastTick);
-        for (std::int64_t tick = 1; tick <= steps; ++tick) GameCode();
-        state.ticksRun += steps;
+        // A replayed pass runs the ticks it ran when recorded, and lasts as
+        // long as they took.
+        const std::optional<WalkPass> replayed = NextReplayedPass();
+        platform.WaitUntilTick(lastTick + (replayed ? std::max(minimumPassMs, tickMs * replayed->ticks) : minimumPassMs));
+        const auto steps = static_cast<std::int32_t>(ticksFor(platform.GetTickCount() - lastTick));
+        RunPass(replayed ? *replayed : WalkPass{steps, heldActions(state), mouse.take()});
         // Nothing is carried over: the remainder and the ticks' own time are
         // dropped. Also deliberate: a 9 ms pass runs one tick and loses 1 ms,
         // so the player moves slower than one tick per 8 ms, and that is the
@@ -76,6 +81,7 @@ void frmMain::Form_Load()
             fpsTick = platform.GetTickCount();
             platform.SetCaption(frameRateCaption(caption, platform.AppTitle(), state.framesPerSecond));
             CheckWatchedLevel();
+            FlushRecording();
         }
     }
 }
@@ -83,5 +89,12 @@ void frmMain::Form_Load()
 void frmMain::Form_QueryUnload(std::int16_t&, std::int16_t&)
 {
     state.quitRequested = trueFlag;
+    if (recording) {
+        const std::string problem = recording->finish(state);
+        if (!problem.empty()) {
+            platform.ShowRefusal(concat(recording->fileName(), ": cannot be put in place: ", problem, "\n"),
+                                 Platform::Refusal::OnStderr);
+        }
+    }
     throw ProgramEnd{};
 }

@@ -22,6 +22,8 @@ public:
     // SDL's drop-file event. The web page raises the same event after it has
     // written the picture it was given into the program's file system.
     virtual void Form_OLEDragDrop(std::string_view fileName) = 0;
+    // The mouse moved by X, Y counts while the view holds the pointer.
+    virtual void picRender_MouseMove(std::int16_t&, std::int16_t&, float, float) {}
 
 protected:
     ~FormEvents() = default;

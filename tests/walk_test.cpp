@@ -8,6 +8,7 @@
 #include "assets/level_link.h"
 #include "assets/map_decoding.h"
 #include "base/concat.h"
+#include "core/timedemo.h"
 #include "input/mouse_turn.h"
 #include "sim/demo_file.h"
 #include "sim/game_state.h"
@@ -189,4 +190,15 @@ TEST(MouseTurn, TurnsByTheWholeDegreesOfAPassAndCarriesTheFraction)
     mouse.move(-10);
     EXPECT_EQ(mouse.take(), -1);
     EXPECT_EQ(MouseTurn(90).take(), 0);
+}
+
+// The demo `make bench` plays still ends where it was recorded; after a
+// change to movement, tools/make_demo writes it again (HACKING.md).
+TEST(Timedemo, TheShippedDemoEndsWhereItWasRecorded)
+{
+    DemoReading demo = readDemoFile(std::string(QUENTAVOX_SOURCE_DIR) + "/bench/wall_walk.qvd");
+    ASSERT_EQ(demo.problem, "");
+    const TimedemoResult result = runTimedemo(std::move(demo.walk), "wall_walk.qvd", fixturePictures());
+    EXPECT_FALSE(result.differed) << result.lines;
+    EXPECT_NE(result.lines.find(" the final pose equals the recording's\n"), std::string::npos) << result.lines;
 }
