@@ -61,11 +61,12 @@ void frmMain::Form_Load()
         // later: a later end would stretch the passes and change how many
         // ticks each one runs, and so how fast the player moves. The
         // platform sleeps through most of the wait, lets no events through,
-        // and returns once the clock has turned to that reading.
-        // A replayed pass runs the ticks it ran when recorded, and lasts as
-        // long as they took.
+        // and returns once the clock has turned to that reading. A replayed
+        // pass runs the ticks it ran when recorded, and lasts as long as they
+        // take, 8 ms each, but no less than a pass.
         const std::optional<WalkPass> replayed = NextReplayedPass();
-        platform.WaitUntilTick(lastTick + (replayed ? std::max(minimumPassMs, tickMs * replayed->ticks) : minimumPassMs));
+        const std::int64_t passMs = replayed ? std::max(minimumPassMs, tickMs * replayed->ticks) : minimumPassMs;
+        platform.WaitUntilTick(lastTick + passMs);
         const auto steps = static_cast<std::int32_t>(ticksFor(platform.GetTickCount() - lastTick));
         RunPass(replayed ? *replayed : WalkPass{steps, heldActions(state), mouse.take()});
         // Nothing is carried over: the remainder and the ticks' own time are

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <numeric>
 #include <random>
 #include <vector>
 
@@ -134,14 +135,27 @@ TEST(MainLoop, AKeyPressedAndReleasedWithinOnePassLeavesNoTrace)
     EXPECT_EQ(run.form.state.playerY, 2.5f);
 }
 
+// The mouse's turn of a pass is taken at its first tick; the fraction left
+// over is kept.
+TEST(MainLoop, TheMouseTurnsByWholeDegreesAtThePassesFirstTick)
+{
+    ScriptedRun run({{FakePlatform::mouseMove(1010), FakePlatform::advance(16)}, {FakePlatform::mouseMove(-10)}});
+    run.toTheEnd();
+    EXPECT_EQ(run.form.state.playerAngle, 60.0f);
+}
+
 // Passes of 9, 16, 30 and 100 ms with keys and the mouse, recorded; the
-// replay runs the same ticks and ends in the same pose, bit for bit.
+// replay runs the same ticks, 8 ms each, and ends in the same pose, bit for
+// bit. A walking key pressed during a replay takes over there.
 TEST(MainLoop, AWalkRecordedThroughTheLoopReplaysToTheSamePose)
 {
     std::mt19937 random(3);
     ScriptedRun recorded({});
+    std::vector<std::int64_t> ticks;
     for (int pass = 0; pass < 300; ++pass) {
-        std::vector<Event> events{FakePlatform::advance(std::array{9, 16, 30, 100}[random() % 4])};
+        const int ms = std::array{9, 16, 30, 100}[random() % 4];
+        ticks.push_back(ms / 8);
+        std::vector<Event> events{FakePlatform::advance(ms)};
         const int code = actionCodes[random() % actionCount];
         if (random() % 4 == 0) events.push_back(random() % 2 ? FakePlatform::keyDown(code) : FakePlatform::keyUp(code));
         if (random() % 6 == 0) events.push_back(FakePlatform::mouseMove(int(random() % 601) - 300));
@@ -158,11 +172,23 @@ TEST(MainLoop, AWalkRecordedThroughTheLoopReplaysToTheSamePose)
     ScriptedRun replayed({});
     replayed.platform.script.resize(400);
     replayed.form.replay.emplace(demo.walk, "walk");
+    const std::int64_t start = replayed.platform.now;
     replayed.toTheEnd();
     EXPECT_EQ(poseOf(replayed.form.state), poseOf(recorded.form.state));
     EXPECT_FALSE(replayed.form.replayDiffered);
-    ASSERT_FALSE(replayed.platform.refusals.empty());
+    std::int64_t replayMs = 0;
+    for (const std::int64_t each : ticks) replayMs += std::max<std::int64_t>(9, 8 * each);
+    EXPECT_EQ(replayed.platform.waitedFor[299], start + replayMs);
+    const auto played = [&](std::int64_t ticks) { return concat("walk: played ", std::to_string(ticks), " of "); };
     EXPECT_EQ(replayed.platform.refusals.back().lines,
-              concat("walk: played ", std::to_string(demo.walk.ticks), " of ", std::to_string(demo.walk.ticks),
-                     " ticks; the final pose equals the recording's\n"));
+              concat(played(demo.walk.ticks), std::to_string(demo.walk.ticks), " ticks; the final pose equals the recording's\n"));
+
+    ScriptedRun stopped({});
+    stopped.platform.script.resize(20);
+    stopped.platform.script[2] = {FakePlatform::keyUp(vk::upArrow)};
+    stopped.platform.script[9] = {FakePlatform::keyDown(vk::upArrow)};
+    stopped.form.replay.emplace(demo.walk, "walk");
+    stopped.toTheEnd();
+    EXPECT_TRUE(stopped.platform.refusals.back().lines.starts_with(played(std::reduce(ticks.begin(), ticks.begin() + 9))));
+    EXPECT_NE(stopped.form.state.keyState[vk::upArrow], falseFlag);
 }

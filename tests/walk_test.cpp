@@ -124,6 +124,8 @@ TEST(Walks, ABrokenDemoIsRefusedInOneLineAndACutOnePlaysUpToItsDamage)
     holed(0, 9) = 0;
     DemoWriter inWall("1.0.0", {0.5f, 0.5f, 0}, level);
     inWall.end(0, start);
+    DemoWriter overCounted("1.0.0", start, level);
+    overCounted.end(1, start);
     const auto changed = [&](std::size_t at, unsigned char byte) {
         std::vector<unsigned char> bytes = good;
         bytes[at] = byte;
@@ -134,6 +136,8 @@ TEST(Walks, ABrokenDemoIsRefusedInOneLineAndACutOnePlaysUpToItsDamage)
         {changed(15, '2'), "a demo of version 2; this program plays version 1"},
         {changed(good.size() / 2, good[good.size() / 2] ^ 4), "fails its checksum"},
         {changed(17, 'E'), "fails its checksum"},
+        {changed(good.size() - 27, 0x7F), "fails its checksum"},
+        {overCounted.pending(), "its end says 1 ticks, its passes add up to 0"},
         {DemoWriter("1.0.0", start, levelLink(holed)).pending(), "its level is refused: pixel (0, 9): open cell"},
         {inWall.pending(), "it starts outside the open cells of its level"},
         {{good.begin(), good.begin() + 30}, "cut short in its header"},
@@ -164,6 +168,7 @@ TEST(Walks, ABrokenWalkLinkIsRefused)
                                         {std::string(longestWalkLink + 1, 'A'), "is longer than any walk's"}}) {
         EXPECT_NE(readWalkLink(level, text).problem.find(problem), std::string::npos) << problem;
     }
+    EXPECT_NE(readWalkLink(levelLink(MapCells{}), link).problem.find("checksum"), std::string::npos);
 }
 
 TEST(MouseTurn, TurnsByTheWholeDegreesOfAPassAndCarriesTheFraction)
