@@ -6,7 +6,7 @@
 
 namespace {
 
-enum Kind : std::uint32_t { oneTickPasses, longPasses, holding, turning, levelChange, kinds = 8 };
+enum Kind : std::uint32_t { longPass, holding, turning, levelChange, kinds };
 
 std::uint32_t zigzag(std::int16_t turn) { return turn > 0 ? 2 * std::uint32_t(turn) - 1 : 2 * std::uint32_t(-turn); }
 std::int32_t unzigzag(std::uint32_t value) { return value % 2 ? std::int32_t(value / 2 + 1) : -std::int32_t(value / 2); }
@@ -55,15 +55,13 @@ void WalkWriter<Units>::number(std::uint32_t value)
 template <class Units>
 void WalkWriter<Units>::record(std::uint32_t kind, std::uint32_t value)
 {
-    number(kind + kinds * value);
+    number(2 * (kind + kinds * value) + 1);
 }
 
 template <class Units>
 void WalkWriter<Units>::close()
 {
-    if (runPasses == 0) return;
-    record(runTicks == 1 ? oneTickPasses : longPasses, runPasses - 1);
-    if (runTicks != 1) number(std::uint32_t(runTicks - 2));
+    if (runPasses > 0) number(2 * (runPasses - 1));
     runPasses = 0;
 }
 
@@ -71,12 +69,15 @@ template <class Units>
 void WalkWriter<Units>::pass(const WalkPass& pass)
 {
     const bool changed = pass.held != held;
-    if (changed || pass.turn != 0 || pass.ticks != runTicks) close();
+    if (changed || pass.turn != 0 || pass.ticks != 1) close();
     if (changed) record(holding, std::uint32_t(pass.held.to_ulong()));
     if (pass.turn != 0) record(turning, zigzag(pass.turn));
     held = pass.held;
-    runTicks = pass.ticks;
-    ++runPasses;
+    if (pass.ticks == 1) {
+        ++runPasses;
+    } else {
+        record(longPass, std::uint32_t(pass.ticks - 2));
+    }
 }
 
 template <class Units>
@@ -130,19 +131,18 @@ std::optional<WalkStep> WalkReader<Reader>::next()
         const std::optional<std::uint32_t> lead = number();
         const auto at = [&] { return concat("the record at ", std::to_string(start)); };
         if (!lead) return fail(concat(at(), " is cut short or no number"));
-        const std::uint32_t value = *lead / kinds;
-        switch (*lead % kinds) {
-        case oneTickPasses:
-        case longPasses: {
+        if (*lead % 2 == 0) {
+            runLeft = *lead / 2 + 1;
             runTicks = 1;
-            if (*lead % kinds == longPasses) {
-                const std::optional<std::uint32_t> ticks = number();
-                if (!ticks || *ticks > mostTicksPerPass - 2) return fail(concat(at(), " gives no ticks a pass can run"));
-                runTicks = std::int32_t(*ticks) + 2;
-            }
-            runLeft = value + 1;
-            break;
+            continue;
         }
+        const std::uint32_t value = *lead / 2 / kinds;
+        switch (*lead / 2 % kinds) {
+        case longPass:
+            if (value > mostTicksPerPass - 2) return fail(concat(at(), " gives no ticks a pass can run"));
+            runLeft = 1;
+            runTicks = std::int32_t(value) + 2;
+            break;
         case holding:
             if (value >= 1u << actionCount) return fail(concat(at(), " holds actions that do not exist"));
             held = Actions(value);
@@ -158,8 +158,6 @@ std::optional<WalkStep> WalkReader<Reader>::next()
             step.level = link;
             return step;
         }
-        default:
-            return fail(concat(at(), " is of no kind this program knows"));
         }
     }
     --runLeft;

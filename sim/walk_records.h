@@ -5,17 +5,18 @@
 //
 // A number goes low bits first in units of 7 bits (a byte) or 5 bits (a
 // letter, A-Z a-z 0-9 - _ worth 0 to 63), the next bit of each unit set
-// when another follows. Each record is one number, kind + 8 x value:
-//   kind 0  value + 1 passes of one tick each
-//   kind 1  value + 1 passes, each of as many ticks as the next number + 2
-//   kind 2  the actions held from the next pass on, one bit each in the
+// when another follows. Each record is one number n. Most passes run one
+// tick, so an even n is a run of n / 2 + 1 passes of one tick each; an odd
+// n is kind + 4 x value, from (n - 1) / 2:
+//   kind 0  one pass of value + 2 ticks
+//   kind 1  the actions held from the next pass on, one bit each in the
 //           order of input/actions.h
-//   kind 3  the next pass's turn at its first tick: 1, 3, 5... for 1, 2,
+//   kind 2  the next pass's turn at its first tick: 1, 3, 5... for 1, 2,
 //           3... degrees to the right, 2, 4, 6... to the left
-//   kind 4  the level changes to the one whose level link is the next
+//   kind 3  the level changes to the one whose level link is the next
 //           `value` units, one character each
 // A pass that turns, or follows a change of the actions, starts a run of
-// its own; every other pass of the same ticks joins the run before it.
+// its own; every other pass of one tick joins the run before it.
 
 #include <cstdint>
 #include <optional>
@@ -63,7 +64,7 @@ public:
     explicit WalkWriter(Units units) : units(units) {}
 
     void pass(const WalkPass& pass);
-    // The pass, then `more` passes like it without its turn.
+    // The pass, then `more` passes of one tick like it without its turn.
     void passes(const WalkPass& pass, std::uint32_t more);
     void level(std::string_view link);
     // Writes the run still open, so that what is written so far is whole.
@@ -75,9 +76,8 @@ private:
 
     Units units;
     Actions held;
-    // The run being gathered: its passes and their ticks.
+    // The passes of one tick gathered for the next run.
     std::uint32_t runPasses = 0;
-    std::int32_t runTicks = 0;
 };
 
 // What a walk's records hold next.
@@ -110,6 +110,6 @@ private:
     Actions held;
     std::int16_t turn = 0;
     std::uint32_t runLeft = 0;
-    std::int32_t runTicks = 0;
+    std::int32_t runTicks = 1;
     std::string wrong;
 };
