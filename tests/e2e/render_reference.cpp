@@ -23,6 +23,9 @@
 //   render_reference --level LEVEL.bmp ...
 //       draws the views in the level of that picture, as the program plays
 //       it when given the picture; it must keep the level's rules.
+//   render_reference --demo DEMO ...
+//       draws the views from where the demo ends, as its end records it, in
+//       the level it ends in.
 
 #include <SDL.h>
 
@@ -37,6 +40,7 @@
 #include "base/file_bytes.h"
 #include "gfx/client_area.h"
 #include "input/key_codes.h"
+#include "sim/demo_file.h"
 #include "tests/pixels.h"
 #include "tests/started_form.h"
 
@@ -83,11 +87,12 @@ int main(int argc, char** argv)
     }
     bool wholeWindow = false;
     const char* level = nullptr;
+    const char* demo = nullptr;
     for (bool option = true; option && argc > 2;) {
         const std::string_view first = argv[1];
-        option = first == "--window" || first == "--level";
-        if (first == "--level") {
-            level = argv[2];
+        option = first == "--window" || first == "--level" || first == "--demo";
+        if (first == "--level" || first == "--demo") {
+            (first == "--level" ? level : demo) = argv[2];
             --argc;
             ++argv;
         }
@@ -105,7 +110,8 @@ int main(int argc, char** argv)
     }
     if (!usable) {
         std::fprintf(stderr,
-                     "usage: render_reference [--window] [--level LEVEL.bmp] SHOT.bmp LEFT TOP [KEY:TICKS...]\n");
+                     "usage: render_reference [--window] [--level LEVEL.bmp | --demo DEMO] SHOT.bmp LEFT TOP "
+                     "[KEY:TICKS...]\n");
         return 2;
     }
     // A file that cannot be read is no picture either.
@@ -116,6 +122,17 @@ int main(int argc, char** argv)
     if (level && !form.OpenLevel(readLevelPicture(level), Platform::Refusal::OnStderr)) {
         std::fputs(program.platform.refusals.back().lines.c_str(), stderr);
         return 2;
+    }
+    if (demo) {
+        DemoReading reading = readDemoFile(demo);
+        if (!reading.problem.empty() || !reading.walk.end) {
+            std::fprintf(stderr, "%s\n", reading.problem.empty() ? "the demo has no end" : reading.problem.c_str());
+            return 2;
+        }
+        const Pose end = reading.walk.end->pose;
+        form.PlayWalk(std::move(reading.walk), demo);
+        while (const std::optional<WalkPass> pass = form.NextReplayedPass()) form.RunPass(*pass);
+        place(form.state, end);
     }
     // The box where the shot shows it.
     form.picRender.Left = static_cast<float>(std::atoi(argv[2]));
