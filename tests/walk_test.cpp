@@ -148,12 +148,16 @@ TEST(Walks, ABrokenDemoIsRefusedInOneLineAndACutOnePlaysUpToItsDamage)
         EXPECT_EQ(line.find('\n'), std::string::npos);
     }
 
-    const DemoReading cut = readDemo({good.begin(), good.end() - 80}, "walk.qvd");
-    ASSERT_EQ(cut.problem, "");
-    EXPECT_EQ(cut.walk.ticks, cut.walk.checkpoints.back().ticks);
-    EXPECT_EQ(cut.walk.checkpoints.size(), 3u);
-    EXPECT_EQ(cut.walk.damage, concat("walk.qvd: warning: the demo is cut short after tick ",
-                                      std::to_string(cut.walk.ticks), "; played up to there"));
+    // Cut after its fourth block (the end and an empty last block are 54
+    // bytes), and inside it.
+    for (const auto& [cutOff, blocks] : {std::pair{54, 4u}, {80, 3u}}) {
+        const DemoReading cut = readDemo({good.begin(), good.end() - cutOff}, "walk.qvd");
+        ASSERT_EQ(cut.problem, "");
+        EXPECT_EQ(cut.walk.ticks, cut.walk.checkpoints.back().ticks);
+        EXPECT_EQ(cut.walk.checkpoints.size(), blocks);
+        EXPECT_EQ(cut.walk.damage, concat("walk.qvd: warning: the demo is cut short after tick ",
+                                          std::to_string(cut.walk.ticks), "; played up to there"));
+    }
 }
 
 TEST(Walks, ABrokenWalkLinkIsRefused)
