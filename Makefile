@@ -66,9 +66,11 @@ check-recipes: deps test-deps docs-deps
 
 bench: deps bench-deps
 	$(CONFIGURE) -DQUENTAVOX_BENCH=ON
-	cmake --build build -j $(JOBS) --target quentavox_bench upscale_bench quentavox bare_window
+	cmake --build build -j $(JOBS) --target quentavox_bench upscale_bench walk_bench quentavox bare_window
 	./build/bench/quentavox_bench
 	./build/bench/upscale_bench
+	./build/bench/walk_bench
+	./build/quentavox --timedemo bench/wall_walk.qvd
 	bench/idle_cpu build/quentavox build/bench/bare_window
 
 # The pictures in docs/, the README's screenshot among them, drawn from the
