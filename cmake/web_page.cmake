@@ -2,7 +2,6 @@
 # What goes on a web server: the page from web/, the program as quentavox.js
 # and quentavox.wasm, how to serve them and the licence. They are left both
 # in a folder ready to serve and in build-web/quentavox-<version>-web.zip.
-target_sources(quentavox_platform PRIVATE ${PROJECT_SOURCE_DIR}/platform/browser.cpp)
 
 set(web_name quentavox-${PROJECT_VERSION}-web)
 set(web_folder ${CMAKE_BINARY_DIR}/${web_name})
