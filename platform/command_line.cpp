@@ -156,11 +156,11 @@ struct Pairing {
 constexpr Pairing pairings[] = {
     {"--watch", Pair::Needs, "--level", "--watch needs a level picture to watch"},
 };
-static_assert(std::ranges::all_of(pairings,
-                                  [](const Pairing& each) {
-                                      return optionIndex(each.option) < std::size(options) &&
-                                             optionIndex(each.other) < std::size(options);
-                                  }),
+static_assert(std::all_of(std::begin(pairings), std::end(pairings),
+                          [](const Pairing& each) {
+                              return optionIndex(each.option) < std::size(options) &&
+                                     optionIndex(each.other) < std::size(options);
+                          }),
               "a pairing names an option that is not in the table");
 
 }  // namespace
