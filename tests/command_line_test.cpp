@@ -67,7 +67,6 @@ TEST(CommandLine, AnythingElseIsRefusedWithOneLine)
              {{"--scale", "+2"}, "quentavox: --scale takes a whole number from 1 to 8, not '+2'"},
              {{"--scale", "2.0"}, "quentavox: --scale takes a whole number from 1 to 8, not '2.0'"},
              {{"--scale="}, "quentavox: --scale takes a whole number from 1 to 8, not ''"},
-             {{"--scale"}, "quentavox: --scale needs a number from 1 to 8"},
              {{"--scale", "--fullscreen"}, "quentavox: --scale takes a whole number from 1 to 8, not '--fullscreen'"},
              {{"-h"}, "quentavox: unknown option '-h'"},
              {{"--fullscreen=yes"}, "quentavox: unknown option '--fullscreen=yes'"},
@@ -77,13 +76,7 @@ TEST(CommandLine, AnythingElseIsRefusedWithOneLine)
              {{"--keys"}, "quentavox: --keys needs arrows or wasd"},
              {{"--keys", "WASD"}, "quentavox: --keys takes arrows or wasd, not 'WASD'"},
              {{"--bind"}, "quentavox: --bind needs ACTION=KEY"},
-             {{"--bind", "forward"}, "quentavox: --bind takes ACTION=KEY, not 'forward'"},
-             {{"--bind=jump=J"},
-              "quentavox: unknown action 'jump' in --bind jump=J (the actions are forward, backward, turn-left, "
-              "turn-right, step-left, step-right)"},
-             {{"--bind", "forward=Foo"},
-              "quentavox: unknown key 'Foo' in --bind forward=Foo (keys go by SDL's names, such as W, Up, Space or "
-              "Keypad 8)"}}) {
+             {{"--bind", "forward"}, "quentavox: --bind takes ACTION=KEY, not 'forward'"}}) {
         const CommandLine command = read(arguments);
         EXPECT_EQ(command.action, Action::Refuse) << problem;
         EXPECT_EQ(command.problem, problem);
