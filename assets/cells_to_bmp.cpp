@@ -21,19 +21,15 @@ void put(std::vector<unsigned char>& file, std::size_t at, std::uint32_t value, 
     for (int i = 0; i < bytes; ++i) file[at + std::size_t(i)] = static_cast<unsigned char>(value >> (8 * i));
 }
 
-constexpr const LevelColour* colourEntry(std::int16_t code)
-{
-    const auto* entry = std::find_if(levelColours.begin(), levelColours.end(),
-                                     [&](const LevelColour& each) { return each.code == code; });
-    return entry == levelColours.end() ? nullptr : entry;
-}
-
 // A texture without a level colour would make a level whose cells cannot
 // be drawn back.
 static_assert(
     [] {
         for (std::int16_t code = 0; code <= highestWallCode; ++code) {
-            if (!colourEntry(code)) return false;
+            if (std::none_of(levelColours.begin(), levelColours.end(),
+                             [&](const LevelColour& each) { return each.code == code; })) {
+                return false;
+            }
         }
         return true;
     }(),
@@ -41,8 +37,9 @@ static_assert(
 
 std::uint32_t colourOf(std::int16_t code)
 {
-    const LevelColour* entry = colourEntry(code);
-    if (!entry) throw RuntimeError("cell code " + std::to_string(code) + " has no level colour");
+    const auto* entry = std::find_if(levelColours.begin(), levelColours.end(),
+                                     [&](const LevelColour& each) { return each.code == code; });
+    if (entry == levelColours.end()) throw RuntimeError("cell code " + std::to_string(code) + " has no level colour");
     return entry->colour;
 }
 
