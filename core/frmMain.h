@@ -55,9 +55,9 @@ public:
     // other state stays, the player's place and heading too, unless the
     // player would stand inside a wall of the new level: then they go back
     // to the start, facing as at start-up. A refused picture changes
-    // nothing; its lines are shown as `shown` says. Returns whether the
-    // level was taken.
-    bool OpenLevel(LevelPicture level, Platform::Refusal shown);
+    // nothing; its lines are shown as `shown` says. Returns the cells taken,
+    // or those lines.
+    OpenedLevel OpenLevel(LevelPicture level, Platform::Refusal shown) override;
     // With a watched level, once a second: a save of the file is played, and
     // a broken or half-written one keeps the level, its reason printed once.
     void CheckWatchedLevel();

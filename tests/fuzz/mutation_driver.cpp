@@ -2,7 +2,7 @@
 // Runs a libFuzzer target without libFuzzer (g++ has none): a fixed number of
 // copies of the seed files, each changed in a few random places, with a
 // fixed random seed so that a failure comes back on every run. Most changes
-// hit the first bytes, where a BMP or a demo keeps its header.
+// hit the first bytes, where a BMP keeps its header.
 //
 //   mutation_driver ITERATIONS SEED_FILE...
 
@@ -118,8 +118,8 @@ int main(int argc, char** argv)
         }
         seeds.push_back(std::move(*seed));
     }
-    // The seeds as they are: each is an input that one of the readings
-    // accepts, so a target that refused everything would show here.
+    // The seeds as they are: the target accepts each, so a target that
+    // refused everything would show here.
     for (std::size_t i = 0; i < seeds.size(); ++i) {
         const std::size_t accepted = inputsAccepted;
         LLVMFuzzerTestOneInput(seeds[i].data(), seeds[i].size());
