@@ -30,7 +30,11 @@ void DemoRecording::pass(const WalkPass& pass)
     ticks += pass.ticks;
 }
 
-void DemoRecording::levelChanged(const MapCells& cells) { writer->level(levelLink(cells)); }
+// A level opened before the first pass is the header's.
+void DemoRecording::levelChanged(const MapCells& cells)
+{
+    if (writer) writer->level(levelLink(cells));
+}
 
 std::string DemoRecording::write()
 {

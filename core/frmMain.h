@@ -68,7 +68,11 @@ public:
     // recorded passes in place of the user's until a walking key takes over.
     void picRender_MouseMove(std::int16_t& Button, std::int16_t& Shift, float X, float Y) override;
     // Plays a walk that passed its check from its start.
-    void PlayWalk(Walk walk, std::string name);
+    void PlayWalk(Walk walk, std::string name) override;
+    void StartRecording(std::string programVersion) override;
+    std::vector<unsigned char> StopRecording() override;
+    // Plays a demo file, or shows why it cannot.
+    void OpenDemo(std::string_view fileName);
     // After start-up: a recording's header, or a replay's start.
     void BeginWalks();
     // Before a pass's wait: the replayed pass, or nothing when none plays.

@@ -8,10 +8,12 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "assets/level_picture.h"
 #include "core/stored_window.h"
 #include "gfx/presenter.h"
+#include "sim/walk.h"
 
 class FormEvents;
 
@@ -75,6 +77,12 @@ public:
     virtual OpenedLevel OpenLevel(LevelPicture level, Platform::Refusal shown) = 0;
     // The mouse moved by X, Y counts while the view holds the pointer.
     virtual void picRender_MouseMove(std::int16_t&, std::int16_t&, float, float) {}
+    // What a web page asks of walks: one from a link to play from its start,
+    // and the walk from here on recorded into memory, until it is stopped
+    // and handed back as a demo.
+    virtual void PlayWalk(Walk, std::string) {}
+    virtual void StartRecording(std::string) {}
+    virtual std::vector<unsigned char> StopRecording() { return {}; }
 
 protected:
     ~FormEvents() = default;

@@ -16,6 +16,36 @@ void frmMain::PlayWalk(Walk walk, std::string name)
     StartReplay();
 }
 
+void frmMain::StartRecording(std::string programVersion)
+{
+    recording.emplace(std::move(programVersion));
+    recording->begin(state);
+}
+
+std::vector<unsigned char> frmMain::StopRecording()
+{
+    if (!recording) return {};
+    static_cast<void>(recording->finish(state));
+    std::vector<unsigned char> demo = recording->bytes();
+    recording.reset();
+    return demo;
+}
+
+void frmMain::OpenDemo(std::string_view fileName)
+{
+    if (recording) {
+        platform.ShowRefusal(concat(fileName, ": error: a demo is not played while the walk is recorded\n"),
+                             Platform::Refusal::InDialog);
+        return;
+    }
+    DemoReading demo = readDemoFile(fileName);
+    if (!demo.problem.empty()) {
+        platform.ShowRefusal(demo.problem + "\n", Platform::Refusal::InDialog);
+        return;
+    }
+    PlayWalk(std::move(demo.walk), std::string(fileName));
+}
+
 void frmMain::BeginWalks()
 {
     if (recording) recording->begin(state);

@@ -2,6 +2,7 @@
 #include "sim/demo_file.h"
 
 #include <algorithm>
+#include <array>
 #include <filesystem>
 #include <fstream>
 
@@ -73,6 +74,23 @@ struct Content {
 bool looksLikeDemo(std::span<const unsigned char> start)
 {
     return start.size() >= demoSignature.size() && std::equal(demoSignature.begin(), demoSignature.end(), start.begin());
+}
+
+namespace {
+
+std::filesystem::path pathOf(std::string_view fileName)
+{
+    return std::filesystem::path(std::u8string(fileName.begin(), fileName.end()));
+}
+
+}  // namespace
+
+bool fileIsDemo(std::string_view fileName)
+{
+    std::ifstream file(pathOf(fileName), std::ios::binary);
+    std::array<unsigned char, demoSignature.size()> start{};
+    file.read(reinterpret_cast<char*>(start.data()), std::streamsize(start.size()));
+    return file && looksLikeDemo(start);
 }
 
 DemoWriter::DemoWriter(std::string_view programVersion, const Pose& start, std::string_view level)
@@ -212,8 +230,7 @@ DemoReading readDemo(std::span<const unsigned char> bytes, std::string_view name
 
 DemoReading readDemoFile(std::string_view fileName)
 {
-    const std::u8string utf8(fileName.begin(), fileName.end());
-    std::ifstream file(std::filesystem::path(utf8), std::ios::binary);
+    std::ifstream file(pathOf(fileName), std::ios::binary);
     std::vector<unsigned char> bytes(longestDemo + 1);
     file.read(reinterpret_cast<char*>(bytes.data()), std::streamsize(bytes.size()));
     if (file.bad() || (!file && !file.eof())) {

@@ -32,6 +32,8 @@ inline constexpr std::size_t longestDemo = 2 * 1024 * 1024;
 
 // Whether the bytes start as a demo does, whatever version it is.
 bool looksLikeDemo(std::span<const unsigned char> start);
+// The same for the start of a file, named in UTF-8.
+bool fileIsDemo(std::string_view fileName);
 
 class DemoWriter {
 public:

@@ -1,0 +1,86 @@
+// SPDX-License-Identifier: MIT
+#include "platform/page_walks.h"
+
+#include <emscripten.h>
+
+#include <algorithm>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "core/platform.h"
+#include "platform/command_line.h"
+#include "sim/demo_file.h"
+#include "sim/walk_link.h"
+
+namespace {
+
+// The link of the walk just recorded, "LEVEL&walk=WALK", and its length in
+// seconds of ticks.
+EM_JS(void, tellPageRecorded, (const char* link, double seconds), {
+    const detail = { link: UTF8ToString(link), seconds: seconds };
+    window.dispatchEvent(new CustomEvent("quentavoxwalk", { detail: detail }));
+});
+
+constexpr std::string_view walkPart = "&walk=";
+
+struct PageWalks {
+    std::optional<bool> record;
+    std::optional<Walk> toPlay;
+    std::string problem;
+    bool recording = false;
+    bool mouse = false;
+    bool freed = false;
+};
+
+// The page calls in with no handle of the program's, from before main()
+// until the page goes.
+PageWalks walks;
+
+}  // namespace
+
+void playPageWalks(FormEvents& form)
+{
+    if (walks.toPlay) {
+        form.PlayWalk(std::move(*walks.toPlay), "the walk link");
+        walks.toPlay.reset();
+    }
+    if (!walks.record || *walks.record == walks.recording) return;
+    walks.recording = *walks.record;
+    walks.record.reset();
+    if (walks.recording) {
+        form.StartRecording(std::string(programVersion()));
+        return;
+    }
+    const DemoReading demo = readDemo(form.StopRecording(), "the walk");
+    const std::string link = demo.walk.level + std::string(walkPart) + walkLink(demo.walk);
+    tellPageRecorded(link.c_str(), double(demo.walk.ticks) * 0.008);
+}
+
+bool pageMouseTurns() { return walks.mouse && !std::exchange(walks.freed, false); }
+
+// What the page calls (page.js).
+extern "C" {
+
+EMSCRIPTEN_KEEPALIVE void quentavoxRecord(bool on) { walks.record = on; }
+
+EMSCRIPTEN_KEEPALIVE void quentavoxMouse(bool on, bool freed)
+{
+    walks.mouse = on;
+    walks.freed = freed;
+}
+
+// The text after "#level=" in the page's address when it holds a walk too,
+// "LEVEL&walk=WALK": "" when the walk waits to be played, otherwise why not.
+EMSCRIPTEN_KEEPALIVE const char* quentavoxOpenWalkLink(const char* text)
+{
+    const std::string_view link(text);
+    const std::size_t split = std::min(link.find(walkPart), link.size());
+    WalkLinkReading reading = readWalkLink(link.substr(0, split), link.substr(std::min(split + walkPart.size(), link.size())));
+    walks.problem = std::move(reading.problem);
+    if (walks.problem.empty()) walks.toPlay = std::move(reading.walk);
+    return walks.problem.c_str();
+}
+
+}  // extern "C"
