@@ -25,7 +25,7 @@ constexpr int passesASecond = 111;
 void record(benchmark::State& run, StartedForm& world, const std::string& file)
 {
     std::string problem;
-    world.form.recording.emplace(PartFile::create(file, problem).value(), "bench");
+    world.form.recording.emplace(demoFileOutput(PartFile::create(file, problem).value(), "bench"));
     world.form.BeginWalks();
     Actions held;
     std::int32_t pass = 0;

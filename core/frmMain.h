@@ -13,8 +13,8 @@
 
 #include "assets/embedded_pictures.h"
 #include "assets/level_picture.h"
-#include "core/demo_recording.h"
 #include "core/level_watch.h"
+#include "core/walk_recording.h"
 #include "core/walk_replay.h"
 #include "input/mouse_turn.h"
 #include "assets/picture_sizes.h"
@@ -69,8 +69,8 @@ public:
     void picRender_MouseMove(std::int16_t& Button, std::int16_t& Shift, float X, float Y) override;
     // Plays a walk that passed its check from its start.
     void PlayWalk(Walk walk, std::string name) override;
-    void StartRecording(std::string programVersion) override;
-    std::vector<unsigned char> StopRecording() override;
+    void StartRecording() override;
+    Walk StopRecording() override;
     // Plays a demo file, or shows why it cannot.
     void OpenDemo(std::string_view fileName);
     // After start-up: a recording's header, or a replay's start.
@@ -80,7 +80,7 @@ public:
     void RunPass(const WalkPass& pass);
     void FlushRecording();
     MouseTurn mouse;
-    std::optional<DemoRecording> recording;
+    std::optional<WalkRecording> recording;
     std::optional<WalkReplay> replay;
     // Whether the last replay stood elsewhere than its recording.
     bool replayDiffered = false;
@@ -101,6 +101,7 @@ public:
 
 private:
     void StartReplay();
+    void ShowWriteProblem(const std::string& problem, std::string_view what);
     void EndReplay();
     void ReplayKey(std::int16_t code, bool down);
 

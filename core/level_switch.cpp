@@ -8,6 +8,7 @@
 
 #include "base/checked.h"
 #include "core/frmMain.h"
+#include "sim/demo_file.h"
 
 OpenedLevel frmMain::OpenLevel(LevelPicture level, Platform::Refusal shown)
 {

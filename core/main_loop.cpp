@@ -12,7 +12,6 @@
 #include <string_view>
 
 #include "base/checked.h"
-#include "base/concat.h"
 #include "core/frmMain.h"
 
 namespace {
@@ -96,12 +95,6 @@ void frmMain::Form_Load()
 void frmMain::Form_QueryUnload(std::int16_t&, std::int16_t&)
 {
     state.quitRequested = trueFlag;
-    if (recording) {
-        const std::string problem = recording->finish(state);
-        if (!problem.empty()) {
-            platform.ShowRefusal(concat(recording->fileName(), ": cannot be put in place: ", problem, "\n"),
-                                 Platform::Refusal::OnStderr);
-        }
-    }
+    if (recording) ShowWriteProblem(recording->finish(state), "cannot be put in place");
     throw ProgramEnd{};
 }

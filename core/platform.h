@@ -8,7 +8,6 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
 
 #include "assets/level_picture.h"
 #include "core/stored_window.h"
@@ -79,10 +78,10 @@ public:
     virtual void picRender_MouseMove(std::int16_t&, std::int16_t&, float, float) {}
     // What a web page asks of walks: one from a link to play from its start,
     // and the walk from here on recorded into memory, until it is stopped
-    // and handed back as a demo.
+    // and handed back.
     virtual void PlayWalk(Walk, std::string) {}
-    virtual void StartRecording(std::string) {}
-    virtual std::vector<unsigned char> StopRecording() { return {}; }
+    virtual void StartRecording() {}
+    virtual Walk StopRecording() { return {}; }
 
 protected:
     ~FormEvents() = default;

@@ -4,6 +4,7 @@
 #include "base/checked.h"
 #include "base/concat.h"
 #include "core/frmMain.h"
+#include "sim/demo_file.h"
 
 void frmMain::picRender_MouseMove(std::int16_t&, std::int16_t&, float X, float)
 {
@@ -16,19 +17,19 @@ void frmMain::PlayWalk(Walk walk, std::string name)
     StartReplay();
 }
 
-void frmMain::StartRecording(std::string programVersion)
+void frmMain::StartRecording()
 {
-    recording.emplace(std::move(programVersion));
-    recording->begin(state);
+    recording.emplace();
+    static_cast<void>(recording->begin(state));
 }
 
-std::vector<unsigned char> frmMain::StopRecording()
+Walk frmMain::StopRecording()
 {
     if (!recording) return {};
     static_cast<void>(recording->finish(state));
-    std::vector<unsigned char> demo = recording->bytes();
+    Walk walk = recording->walk();
     recording.reset();
-    return demo;
+    return walk;
 }
 
 void frmMain::OpenDemo(std::string_view fileName)
@@ -48,7 +49,7 @@ void frmMain::OpenDemo(std::string_view fileName)
 
 void frmMain::BeginWalks()
 {
-    if (recording) recording->begin(state);
+    if (recording) ShowWriteProblem(recording->begin(state), "cannot be written");
     if (replay) StartReplay();
 }
 
@@ -109,9 +110,14 @@ void frmMain::RunPass(const WalkPass& pass)
 void frmMain::FlushRecording()
 {
     if (!recording) return;
-    const std::string problem = recording->flush(state);
+    ShowWriteProblem(recording->flush(state), "cannot be written");
+}
+
+// A file that cannot be written stops its recording, which says so once.
+void frmMain::ShowWriteProblem(const std::string& problem, std::string_view what)
+{
     if (!problem.empty()) {
-        platform.ShowRefusal(concat(recording->fileName(), ": cannot be written: ", problem, "; the recording stops\n"),
+        platform.ShowRefusal(concat(recording->fileName(), ": ", what, ": ", problem, "; the recording stops\n"),
                              Platform::Refusal::OnStderr);
     }
 }

@@ -10,8 +10,6 @@
 #include <utility>
 
 #include "core/platform.h"
-#include "platform/command_line.h"
-#include "sim/demo_file.h"
 #include "sim/walk_link.h"
 
 namespace {
@@ -50,12 +48,12 @@ void playPageWalks(FormEvents& form)
     walks.recording = *walks.record;
     walks.record.reset();
     if (walks.recording) {
-        form.StartRecording(std::string(programVersion()));
+        form.StartRecording();
         return;
     }
-    const DemoReading demo = readDemo(form.StopRecording(), "the walk");
-    const std::string link = demo.walk.level + std::string(walkPart) + walkLink(demo.walk);
-    tellPageRecorded(link.c_str(), double(demo.walk.ticks) * 0.008);
+    const Walk walk = form.StopRecording();
+    const std::string link = walk.level + std::string(walkPart) + walkLink(walk);
+    tellPageRecorded(link.c_str(), double(walk.ticks) * 0.008);
 }
 
 bool pageMouseTurns() { return walks.mouse && !std::exchange(walks.freed, false); }

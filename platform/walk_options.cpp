@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "core/timedemo.h"
+#include "sim/demo_file.h"
 #include "platform/user_text.h"
 
 std::variant<WalkStart, std::string> prepareWalks(const CommandLine& command)
@@ -27,7 +28,7 @@ void startWalks(frmMain& form, WalkStart start, const CommandLine& command)
 {
     form.mouse = MouseTurn(command.mouseSpeed);
     if (start.play) form.replay.emplace(std::move(*start.play), command.play);
-    if (start.record) form.recording.emplace(std::move(*start.record), std::string(programVersion()));
+    if (start.record) form.recording.emplace(demoFileOutput(std::move(*start.record), std::string(programVersion())));
 }
 
 int runTimedemoCommand(const std::string& fileName)

@@ -10,6 +10,7 @@
 #include "base/crc32.h"
 #include "base/float_bits.h"
 #include "sim/walk_check.h"
+#include "sim/walk_records.h"
 
 namespace {
 
@@ -126,19 +127,16 @@ void DemoWriter::endBlock()
     putNumber(out, crc32::update(0, frame), 4);
 }
 
-void DemoWriter::seal(const Pose& after)
+void DemoWriter::seal(std::span<const unsigned char> records, const Pose& after)
 {
-    walk.close();
     beginBlock('B');
     out.insert(out.end(), records.begin(), records.end());
-    records.clear();
     putPose(out, after);
     endBlock();
 }
 
 void DemoWriter::end(std::int64_t ticks, const Pose& at)
 {
-    seal(at);
     beginBlock('E');
     putNumber(out, std::uint64_t(ticks), 8);
     putPose(out, at);

@@ -24,7 +24,6 @@
 #include <vector>
 
 #include "sim/walk.h"
-#include "sim/walk_records.h"
 
 inline constexpr std::string_view demoSignature = "Quentavox demo ";
 // The longest demo read: more than a day of walking takes fewer bytes.
@@ -39,14 +38,11 @@ class DemoWriter {
 public:
     DemoWriter(std::string_view programVersion, const Pose& start, std::string_view level);
 
-    void pass(const WalkPass& pass) { walk.pass(pass); }
-    void level(std::string_view link) { walk.level(link); }
-
     // What is to be added to the file: the signature and header to begin
-    // with, and after each call of seal() the passes since the last one,
-    // with the pose they left the player in; after end(), the end too.
-    // Cleared by take().
-    void seal(const Pose& after);
+    // with, after each seal() a block of the records (whole ones, as
+    // walk_records.h writes them) and the pose they left the player in,
+    // and after end() the end. Cleared by take().
+    void seal(std::span<const unsigned char> records, const Pose& after);
     void end(std::int64_t ticks, const Pose& at);
     const std::vector<unsigned char>& pending() const { return out; }
     void take() { out.clear(); }
@@ -57,8 +53,6 @@ private:
 
     std::vector<unsigned char> out;
     std::size_t blockStart = 0;
-    std::vector<unsigned char> records;
-    WalkWriter<ByteUnits> walk{ByteUnits{records}};
 };
 
 struct DemoReading {

@@ -100,13 +100,6 @@ template class WalkWriter<ByteUnits>;
 template class WalkWriter<LetterUnits>;
 
 template <class Reader>
-std::optional<WalkStep> WalkReader<Reader>::fail(std::string problem)
-{
-    wrong = std::move(problem);
-    return std::nullopt;
-}
-
-template <class Reader>
 std::optional<WalkStep> WalkReader<Reader>::next()
 {
     if (!wrong.empty()) return std::nullopt;
@@ -129,36 +122,35 @@ std::optional<WalkStep> WalkReader<Reader>::next()
             return std::nullopt;
         };
         const std::optional<std::uint32_t> lead = number();
-        const auto at = [&] { return concat("the record at ", std::to_string(start)); };
-        if (!lead) return fail(concat(at(), " is cut short or no number"));
-        if (*lead % 2 == 0) {
+        if (lead && *lead % 2 == 0) {
             runLeft = *lead / 2 + 1;
             runTicks = 1;
             continue;
         }
-        const std::uint32_t value = *lead / 2 / kinds;
-        switch (*lead / 2 % kinds) {
-        case longPass:
-            if (value > mostTicksPerPass - 2) return fail(concat(at(), " gives no ticks a pass can run"));
-            runLeft = 1;
-            runTicks = std::int32_t(value) + 2;
-            break;
-        case holding:
-            if (value >= 1u << actionCount) return fail(concat(at(), " holds actions that do not exist"));
-            held = Actions(value);
-            break;
-        case turning:
-            if (value == 0 || value > 2 * 32767) return fail(concat(at(), " turns by more than a pass can"));
-            turn = std::int16_t(unzigzag(value));
-            break;
-        case levelChange: {
-            const std::optional<std::string_view> link = reader.take(value);
-            if (!link) return fail(concat(at(), " is a level cut short"));
+        const std::uint32_t value = lead.value_or(0) / 2 / kinds;
+        const std::uint32_t kind = lead.value_or(0) / 2 % kinds;
+        std::optional<std::string_view> link;
+        if (kind == levelChange) link = reader.take(value);
+        // A record cut short, a pass of more ticks than a pass runs, an
+        // action that does not exist, a turn of more than 16 bits or a
+        // level cut short.
+        if (!lead || (kind == longPass && value > mostTicksPerPass - 2) ||
+            (kind == holding && value >= 1u << actionCount) || (kind == turning && (value == 0 || value > 2 * 32767)) ||
+            (kind == levelChange && !link)) {
+            wrong = concat("its passes do not read at record ", std::to_string(start));
+            return std::nullopt;
+        }
+        if (kind == levelChange) {
             WalkStep step;
             step.level = link;
             return step;
         }
+        if (kind == longPass) {
+            runLeft = 1;
+            runTicks = std::int32_t(value) + 2;
         }
+        if (kind == holding) held = Actions(value);
+        if (kind == turning) turn = std::int16_t(unzigzag(value));
     }
     --runLeft;
     WalkStep step;

@@ -104,8 +104,6 @@ public:
     const std::string& problem() const { return wrong; }
 
 private:
-    std::optional<WalkStep> fail(std::string problem);
-
     Reader reader;
     Actions held;
     std::int16_t turn = 0;

@@ -44,18 +44,26 @@ std::vector<WalkPass> somePasses()
     return passes;
 }
 
-// A demo of the passes, a block every 100, the level changing once, each
-// block ending at `pose`.
+// A demo of the passes, a block every 100 and an empty one last, the
+// level changing once, each block ending at `pose`.
 std::vector<unsigned char> demoOf(const std::vector<WalkPass>& passes, Pose pose = start)
 {
     DemoWriter demo("1.0.0", start, level);
+    std::vector<unsigned char> records;
+    WalkWriter<ByteUnits> walk{ByteUnits{records}};
     std::int64_t ticks = 0;
-    for (std::size_t i = 0; i < passes.size(); ++i) {
-        if (i == 150) demo.level(level);
-        demo.pass(passes[i]);
+    for (std::size_t i = 0; i <= passes.size(); ++i) {
+        if (i % 100 == 0 && i > 0) {
+            walk.close();
+            demo.seal(records, pose);
+            records.clear();
+        }
+        if (i == passes.size()) break;
+        if (i == 150) walk.level(level);
+        walk.pass(passes[i]);
         ticks += passes[i].ticks;
-        if (i % 100 == 99) demo.seal(pose);
     }
+    demo.seal({}, pose);
     demo.end(ticks, pose);
     return demo.pending();
 }

@@ -47,10 +47,16 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: make_demo FILE\n");
         return 2;
     }
+    std::string problem;
+    std::optional<PartFile> file = PartFile::create(argv[1], problem);
+    if (!file) {
+        std::fprintf(stderr, "make_demo: cannot write %s: %s\n", argv[1], problem.c_str());
+        return 1;
+    }
     HeadlessPlatform headless;
     frmMain form(headless);
     form.SetUpGame();
-    form.recording.emplace(QUENTAVOX_VERSION);
+    form.recording.emplace(demoFileOutput(std::move(*file), QUENTAVOX_VERSION));
     form.BeginWalks();
     int passes = 0;
     for (const Step& step : route) {
@@ -64,8 +70,7 @@ int main(int argc, char** argv)
             if (passes % 111 == 110) form.FlushRecording();
         }
     }
-    static_cast<void>(form.recording->finish(form.state));
-    const std::string problem = replaceFileWith(argv[1], form.recording->bytes());
+    problem = form.recording->finish(form.state);
     if (!problem.empty()) {
         std::fprintf(stderr, "make_demo: cannot write %s: %s\n", argv[1], problem.c_str());
         return 1;

@@ -21,6 +21,7 @@
 #include "base/crc32.h"
 #include "core/frmMain.h"
 #include "core/headless_platform.h"
+#include "sim/demo_file.h"
 #include "sim/walk_link.h"
 
 std::size_t inputsAccepted = 0;

@@ -3,7 +3,7 @@
 // folder on 127.0.0.1 and driven over the DevTools protocol on a pipe, with
 // nothing but node's own modules.
 //
-//   node page_test.mjs first_frame|caption|keys|error|missing_wasm|from_file|requests|open_level|level_link
+//   node page_test.mjs first_frame|caption|keys|error|missing_wasm|from_file|requests|open_level|level_link|walk
 //
 // SITE names the folder to serve; RENDER_REFERENCE the native build's
 // reference renderer (tests/e2e/render_reference), which says whether a
@@ -504,6 +504,34 @@ const scenarios = {
         await sleep(500);
         console.log(reference("--window", writeBmp("broken.bmp", await broken.stillFrame()), ...BOX));
         await broken.checkRequests();
+    },
+
+    // A walk recorded with "Record" and "Stop" travels in the link "Copy
+    // link" then gives; opened in another page it plays to the pose it was
+    // recorded to, shows the frame the recording ended on, and hands over.
+    // The shipped demo's walk, recorded on Linux, ends here where it did.
+    async walk(page) {
+        await page.browser.send("Browser.grantPermissions", { origin: page.origin, permissions: ["clipboardReadWrite", "clipboardSanitizedWrite"] });
+        await page.firstFrame();
+        await page.click("#record");
+        await page.hold("ArrowUp", UP, 600);
+        await page.hold("ArrowRight", RIGHT, 400);
+        await page.click("#stop");
+        await page.level("no walk was recorded", (shown) => /^Recorded a walk of /.test(shown.status));
+        const recorded = await page.stillFrame();
+        const link = await page.copiedLink();
+        console.log(`walk link: ${link.length} characters`);
+        const ended = /^The walk link played (\d+) of \1 ticks; the final pose equals the recording's$/;
+        const played = await Page.open(page.browser, page.origin, "", link);
+        console.log((await played.level("the walk link did not play to its end", (shown) => ended.test(shown.status))).status);
+        if (!(await played.stillFrame()).data.equals(recorded.data)) fail("the walk ended on another frame than it was recorded on");
+        await played.checkRequests();
+
+        const shipped = fs.readFileSync(new URL("../fixtures/wall_walk.link", import.meta.url), "utf8");
+        const demo = await Page.open(page.browser, page.origin, "", `${page.origin}/#level=${shipped}`);
+        console.log((await demo.level("the shipped walk did not play to its end", (shown) => ended.test(shown.status))).status);
+        const demoFile = new URL("../../bench/wall_walk.qvd", import.meta.url).pathname;
+        console.log(reference("--demo", demoFile, writeBmp("shipped.bmp", await demo.stillFrame()), ...BOX));
     },
 };
 
