@@ -98,6 +98,8 @@ TEST(StretchBlt, MatchesTheDefinitionAtTheEdgesOfItsShortCuts)
         {-9, -1073741815, 350, tallest, 300, 64},
     };
     for (const Case& c : cases) expectCopyAsDefined(400, 30, c.x, c.y, c.w, c.h, texture.hDC(), 0, 0, c.sw, c.sh);
+    // Each width a wall column has a loop of its own for, and the first without.
+    for (int w = 1; w <= 9; ++w) expectCopyAsDefined(400, 30, 3, -5, w, 40, texture.hDC(), 7, 0, 1, 64);
 }
 
 TEST(StretchBlt, RefusesABadSourceAndDrawsNothing)
