@@ -51,7 +51,7 @@ constexpr Size sizes[] = {{316, 236, 4}, {1920, 1080, 3}};
 
 // Unless the command line says otherwise: several repetitions, each long
 // enough to time.
-const char* const defaultOptions[] = {"--benchmark_repetitions=5", "--benchmark_min_time=0.2"};
+const char* const defaultOptions[] = {"--benchmark_repetitions=5"};
 
 std::string sizeName(const Size& size)
 {
