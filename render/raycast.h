@@ -49,7 +49,7 @@ ColumnRuns castColumnRuns(const GameState& state, std::int32_t width, float heig
 // Draws the view from the player into `picture`: the backdrop `picClear`
 // stretched over the whole frame, then each run's wall from `picTexture`.
 // Leaves in `runs` the rays the frame was drawn with, for a caller that shows
-// them too. A copy that fails is a run-time error naming its picture, and
-// draws nothing.
+// them too; they are cast before anything is drawn. A copy that fails is a
+// run-time error naming its picture.
 void drawView(const GameState& state, Surface& picture, const Surface& picClear,
               const std::array<Surface, textureSlots>& picTexture, ColumnRuns& runs);
