@@ -21,6 +21,7 @@
 #include "sim/game_state.h"
 #include "core/platform.h"
 #include "gfx/surface.h"
+#include "render/raycast.h"
 
 // The picture files the window's holders are made from: the ones compiled
 // into the program, unless a test passes others.
@@ -87,6 +88,8 @@ public:
 
     // Draws one frame of the view into `picture` and shows it.
     void Raycast(Surface& picture);
+    // The rays the last frame was drawn with, left to right.
+    ColumnRuns viewRuns;
     // One fixed 8 ms simulation tick: turning, walking and collision.
     void GameCode();
 
