@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "core/timedemo.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
-#include <cstring>
-#include <vector>
 
 #include "base/concat.h"
 #include "core/headless_platform.h"
+#include "gfx/frame_copy.h"
 
 namespace {
 
@@ -22,22 +22,6 @@ std::string fixed(double value, int decimals)
     return text;
 }
 
-// As many copies of the frame as there were frames, at least a thousand.
-double secondsPerCopy(const DeviceContext& frame, long frames)
-{
-    const std::size_t bytes = std::size_t(frame.pitch) * std::size_t(frame.height) * sizeof *frame.pixels;
-    std::vector<unsigned char> copy(bytes);
-    const long copies = std::max(frames, 1000L);
-    volatile unsigned char seen = 0;
-    const Clock::time_point start = Clock::now();
-    for (long i = 0; i < copies; ++i) {
-        std::memcpy(copy.data(), frame.pixels, bytes);
-        seen = copy[std::size_t(i) % bytes];
-    }
-    static_cast<void>(seen);
-    return seconds(Clock::now() - start) / double(copies);
-}
-
 }  // namespace
 
 TimedemoResult runTimedemo(Walk walk, const std::string& name, const FormPictures& pictures)
@@ -48,21 +32,25 @@ TimedemoResult runTimedemo(Walk walk, const std::string& name, const FormPicture
     form.replay.emplace(std::move(walk), name);
     form.BeginWalks();
     headless.lines.clear();
-    long frames = 0;
-    Clock::duration drawing{};
+    std::int64_t frames = 0;
+    // The drawing is timed in processor time, as the frame copies are, over
+    // the whole replay: a clock read around each frame would cost more than
+    // the ticks and records in between, and some systems count processor
+    // time in steps of milliseconds.
     const Clock::time_point start = Clock::now();
+    const double startedDrawing = processorSeconds();
     while (true) {
-        const Clock::time_point before = Clock::now();
         form.Raycast(form.picRender);
-        drawing += Clock::now() - before;
         ++frames;
         const std::optional<WalkPass> pass = form.NextReplayedPass();
         if (!pass) break;
         form.RunPass(*pass);
     }
+    const double perFrame = (processorSeconds() - startedDrawing) / double(frames);
     const double total = seconds(Clock::now() - start);
-    const double perFrame = seconds(drawing) / double(frames);
-    const double perCopy = secondsPerCopy(form.picRender.hDC(), frames);
+    // As many copies as there were frames, and at least a thousand.
+    Surface copy(form.picRender.hDC().width, form.picRender.hDC().height);
+    const double perCopy = frameCopySeconds(form.picRender, copy, std::max<std::int64_t>(frames, 1000));
     return {concat(name, ": ", std::to_string(frames), " frames in ", fixed(total, 2), " s, ",
                    fixed(double(frames) / total, 0), " fps; a frame takes ", fixed(perFrame / perCopy, 1),
                    " times a frame copy to draw (", fixed(perFrame * 1e6, 1), " us against ", fixed(perCopy * 1e6, 1),
