@@ -3,10 +3,8 @@
 
 #include <emscripten.h>
 
-#include <algorithm>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <utility>
 
 #include "core/platform.h"
@@ -14,14 +12,12 @@
 
 namespace {
 
-// The link of the walk just recorded, "LEVEL&walk=WALK", and its length in
-// seconds of ticks.
+// The link of the walk just recorded, "LEVEL&walk=WALK" ("" when it is too
+// long to be read back), and its length in seconds of ticks.
 EM_JS(void, tellPageRecorded, (const char* link, double seconds), {
     const detail = { link: UTF8ToString(link), seconds: seconds };
     window.dispatchEvent(new CustomEvent("quentavoxwalk", { detail: detail }));
 });
-
-constexpr std::string_view walkPart = "&walk=";
 
 struct PageWalks {
     std::optional<bool> record;
@@ -52,7 +48,9 @@ void playPageWalks(FormEvents& form)
         return;
     }
     const Walk walk = form.StopRecording();
-    const std::string link = walk.level + std::string(walkPart) + walkLink(walk);
+    // A link longer than a page reads is none.
+    std::string link = levelAndWalkLink(walk);
+    if (link.size() > walk.level.size() + walkLinkPart.size() + longestWalkLink) link.clear();
     tellPageRecorded(link.c_str(), double(walk.ticks) * 0.008);
 }
 
@@ -73,9 +71,7 @@ EMSCRIPTEN_KEEPALIVE void quentavoxMouse(bool on, bool freed)
 // "LEVEL&walk=WALK": "" when the walk waits to be played, otherwise why not.
 EMSCRIPTEN_KEEPALIVE const char* quentavoxOpenWalkLink(const char* text)
 {
-    const std::string_view link(text);
-    const std::size_t split = std::min(link.find(walkPart), link.size());
-    WalkLinkReading reading = readWalkLink(link.substr(0, split), link.substr(std::min(split + walkPart.size(), link.size())));
+    WalkLinkReading reading = readLevelAndWalkLink(text);
     walks.problem = std::move(reading.problem);
     if (walks.problem.empty()) walks.toPlay = std::move(reading.walk);
     return walks.problem.c_str();

@@ -84,6 +84,14 @@ std::string walkLink(const Walk& walk)
     return text;
 }
 
+std::string levelAndWalkLink(const Walk& walk) { return concat(walk.level, walkLinkPart, walkLink(walk)); }
+
+WalkLinkReading readLevelAndWalkLink(std::string_view text)
+{
+    const std::size_t split = std::min(text.find(walkLinkPart), text.size());
+    return readWalkLink(text.substr(0, split), text.substr(std::min(split + walkLinkPart.size(), text.size())));
+}
+
 WalkLinkReading readWalkLink(std::string_view level, std::string_view text)
 {
     WalkLinkReading reading;

@@ -19,9 +19,13 @@
 
 // Some ten minutes of ordinary walking; a longer text is refused unread.
 inline constexpr std::size_t longestWalkLink = 65536;
+// Between the level's text and the walk's in a page's address.
+inline constexpr std::string_view walkLinkPart = "&walk=";
 
 // The walk must have its end.
 std::string walkLink(const Walk& walk);
+// What follows "#level=" in the address: "LEVEL&walk=WALK".
+std::string levelAndWalkLink(const Walk& walk);
 
 struct WalkLinkReading {
     Walk walk;
@@ -30,3 +34,5 @@ struct WalkLinkReading {
 
 // The texts after "level=" and "walk=".
 WalkLinkReading readWalkLink(std::string_view level, std::string_view text);
+// The same from "LEVEL&walk=WALK".
+WalkLinkReading readLevelAndWalkLink(std::string_view text);

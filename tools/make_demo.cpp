@@ -2,9 +2,11 @@
 // Writes the demo that `make bench` plays (bench/wall_walk.qvd): a walk on
 // the built-in level through the places where walls fill the view, played by
 // the program's own simulation from a fixed script of held keys, so that the
-// same program always writes the same file.
+// same program always writes the same file. The same walk as the web page's
+// walk link, "LEVEL&walk=WALK", goes to LINK (tests/fixtures/wall_walk.link),
+// which the page's test plays.
 //
-//   make_demo FILE
+//   make_demo DEMO LINK
 //
 // Most passes run one tick and every ninth two, as when a wake-up comes a
 // little late; twice the mouse turns the view by a few degrees at once.
@@ -15,6 +17,7 @@
 #include "base/atomic_file.h"
 #include "core/frmMain.h"
 #include "core/headless_platform.h"
+#include "sim/walk_link.h"
 
 namespace {
 
@@ -43,16 +46,17 @@ const Step route[] = {
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: make_demo FILE\n");
+    if (argc != 3) {
+        std::fprintf(stderr, "usage: make_demo DEMO LINK\n");
         return 2;
     }
+    const auto cannotWrite = [](const char* name, const std::string& problem) {
+        std::fprintf(stderr, "make_demo: cannot write %s: %s\n", name, problem.c_str());
+        return 1;
+    };
     std::string problem;
     std::optional<PartFile> file = PartFile::create(argv[1], problem);
-    if (!file) {
-        std::fprintf(stderr, "make_demo: cannot write %s: %s\n", argv[1], problem.c_str());
-        return 1;
-    }
+    if (!file) return cannotWrite(argv[1], problem);
     HeadlessPlatform headless;
     frmMain form(headless);
     form.SetUpGame();
@@ -71,10 +75,10 @@ int main(int argc, char** argv)
         }
     }
     problem = form.recording->finish(form.state);
-    if (!problem.empty()) {
-        std::fprintf(stderr, "make_demo: cannot write %s: %s\n", argv[1], problem.c_str());
-        return 1;
-    }
+    if (!problem.empty()) return cannotWrite(argv[1], problem);
+    const std::string link = levelAndWalkLink(form.recording->walk());
+    problem = replaceFileWith(argv[2], std::span(reinterpret_cast<const unsigned char*>(link.data()), link.size()));
+    if (!problem.empty()) return cannotWrite(argv[2], problem);
     const GameState& end = form.state;
     std::printf("%s: %d passes, %lld ticks, ending at x %.4f y %.4f angle %.0f\n", argv[1], passes,
                 static_cast<long long>(end.ticksRun), double{end.playerX}, double{end.playerY}, double{end.playerAngle});

@@ -191,7 +191,8 @@
   stopButton.addEventListener("click", function () { recording(false); });
   window.addEventListener("quentavoxwalk", function (event) {
     walkLink = event.detail.link;
-    levelStatus.textContent = "Recorded a walk of " + event.detail.seconds.toFixed(1) + " s: Copy link gives it.";
+    levelStatus.textContent = "Recorded a walk of " + event.detail.seconds.toFixed(1) + " s: " +
+      (walkLink ? "Copy link gives it." : "too long for a link; Copy link gives the level alone.");
   });
   // A click into the picture then captures the pointer, whose sideways
   // motion turns; Escape frees it, which the program hears of here.

@@ -82,18 +82,17 @@ std::vector<unsigned char> checksummed(std::span<const unsigned char> bytes)
 
 void readLink(std::string_view text, bool fixChecksum)
 {
-    constexpr std::string_view walkPart = "&walk=";
-    const std::size_t split = text.find(walkPart);
+    const std::size_t split = text.find(walkLinkPart);
     if (split == std::string_view::npos) return;
     const std::string_view level = text.substr(0, split);
-    std::string walk(text.substr(split + walkPart.size()));
+    std::string walk(text.substr(split + walkLinkPart.size()));
     if (fixChecksum && walk.size() > 6) {
         walk.resize(walk.size() - 6);
         const std::uint32_t crc = crc32::update(crc32::update(0, {reinterpret_cast<const unsigned char*>(level.data()), level.size()}),
                                                 {reinterpret_cast<const unsigned char*>(walk.data()), walk.size()});
         for (int i = 5; i >= 0; --i) walk += linkLetters[(crc >> (6 * i)) & 63];
     }
-    WalkLinkReading link = readWalkLink(level, walk);
+    WalkLinkReading link = fixChecksum ? readWalkLink(level, walk) : readLevelAndWalkLink(text);
     play(std::move(link.walk), link.problem);
 }
 
