@@ -188,6 +188,7 @@ test-web-deps:
 	@scripts/install-deps $(TEST_WEB_PACKAGES)
 
 # The page in headless Chromium; the frames it shows are checked with the
-# native build's reference renderer.
+# native build's reference renderer, the angle tables with the native ones.
 test-web: build web test-web-deps
+	cmake --build build-web -j $(JOBS) --target angle_tables
 	ctest --test-dir build-web --output-on-failure -L web

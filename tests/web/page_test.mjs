@@ -4,10 +4,13 @@
 // nothing but node's own modules.
 //
 //   node page_test.mjs first_frame|caption|keys|error|missing_wasm|from_file|requests|open_level|level_link|walk
+//                      |angle_tables
 //
 // SITE names the folder to serve; RENDER_REFERENCE the native build's
 // reference renderer (tests/e2e/render_reference), which says whether a
-// picture of the canvas is a view the program's own renderer draws.
+// picture of the canvas is a view the program's own renderer draws;
+// TABLES_SITE and NATIVE_TABLES the folder of the angle tables' page and the
+// native program that prints them.
 // Pictures and logs go into a fresh folder, kept when the test fails.
 
 import { execFileSync, spawn } from "node:child_process";
@@ -533,6 +536,20 @@ const scenarios = {
         const demoFile = new URL("../../bench/wall_walk.qvd", import.meta.url).pathname;
         console.log(reference("--demo", demoFile, writeBmp("shipped.bmp", await demo.stillFrame()), ...BOX));
     },
+
+    // The sine and tangent tables, filled in the browser, are the native
+    // build's bit for bit (tests/angle_tables.cpp prints both).
+    async angle_tables(page) {
+        const native = execFileSync(process.env.NATIVE_TABLES, { encoding: "utf8" }).trim().split("\n");
+        const entry = /^\d+ [0-9a-f]{8} [0-9a-f]{8}$/;
+        const shown = await waitUntil(60, "the browser printed no tables", () => {
+            const lines = page.console.filter((line) => entry.test(line));
+            return lines.length >= native.length && lines;
+        });
+        const differing = native.filter((line, i) => shown[i] !== line);
+        console.log(`${native.length} degrees of both tables; the browser's differ at ${differing.length}`);
+        if (differing.length) fail(`native and browser entries differ: ${differing.slice(0, 4).join(" | ")} ...`);
+    },
 };
 
 // What a scenario changes before the page's scripts run: emscripten fills
@@ -547,12 +564,13 @@ const missing = { missing_wasm: ["quentavox.wasm"] };
 async function main() {
     const name = process.argv[2];
     const scenario = scenarios[name] ?? fail(`no scenario "${name}": ${Object.keys(scenarios).join(", ")}`);
-    const { server, origin, served } = await serve(SITE, missing[name]);
+    const tables = name === "angle_tables";
+    const { server, origin, served } = await serve(tables ? path.resolve(process.env.TABLES_SITE) : SITE, missing[name]);
     const browser = new Chromium();
     let page;
     let passed = false;
     try {
-        const url = name === "from_file" ? `file://${path.join(SITE, "index.html")}` : `${origin}/`;
+        const url = name === "from_file" ? `file://${path.join(SITE, "index.html")}` : `${origin}/${tables ? "angle_tables.html" : ""}`;
         page = await Page.open(browser, url.startsWith("file:") ? "file://" : origin, setups[name] ?? "", url);
         await scenario(page, served);
         await page.checkRequests();
