@@ -8,6 +8,7 @@
 #include "assets/level_link.h"
 #include "assets/map_decoding.h"
 #include "base/concat.h"
+#include "core/headless_platform.h"
 #include "core/timedemo.h"
 #include "input/mouse_turn.h"
 #include "sim/demo_file.h"
@@ -15,6 +16,7 @@
 #include "sim/walk_link.h"
 #include "sim/walk_player.h"
 #include "tests/fixture_pictures.h"
+#include "tests/scratch_folder.h"
 
 namespace {
 
@@ -105,11 +107,52 @@ TEST(Walks, ADemoAndItsLinkPlayEveryPassAsRecorded)
     played(demo.walk, &player);
     EXPECT_TRUE(player.matchesEnd()) << player.verdict();
 
-    const std::string link = walkLink(demo.walk);
-    const WalkLinkReading linked = readWalkLink(level, link);
+    const std::string link = levelAndWalkLink(demo.walk);
+    const WalkLinkReading linked = readLevelAndWalkLink(link);
     ASSERT_EQ(linked.problem, "");
     EXPECT_EQ(played(linked.walk), expected(passes));
-    EXPECT_EQ(walkLink(linked.walk), link);
+    EXPECT_EQ(levelAndWalkLink(linked.walk), link);
+}
+
+// Recorded through the form into a file, a level opened part way: FILE.part
+// plays up to its last block meanwhile, and FILE, once in place, replays
+// every pass, changing level at the same pass, to the same pose.
+TEST(Walks, ARecordedDemoChangesLevelWhereTheWalkDidAndItsPartPlaysToItsLastBlock)
+{
+    const ScratchFolder folder;
+    const std::string file = (folder.path / "walk.qvd").string();
+    HeadlessPlatform recorder;
+    frmMain form(recorder, fixturePictures());
+    form.SetUpGame();
+    std::string problem;
+    form.recording.emplace(demoFileOutput(PartFile::create(file, problem).value(), "1.0.0"));
+    form.BeginWalks();
+    const auto walk = [&](int passes) {
+        for (int i = 0; i < passes; ++i) {
+            const WalkPass pass{1 + i % 3, Actions(1 << (i / 20 % 4)), std::int16_t(i % 7 - 3)};
+            holdActions(form.state, pass.held);
+            form.RunPass(pass);
+        }
+        form.FlushRecording();
+    };
+    walk(60);
+    MapCells walled = fixtureLevel();
+    walled(3, 3) = walled(2, 4) = 1;
+    form.OpenLevel(linkedLevelPicture(levelLink(walled), "walled"), Platform::Refusal::InDialog);
+    walk(60);
+    const DemoReading part = readDemoFile(file + ".part");
+    EXPECT_EQ(part.problem + part.walk.damage.substr(part.walk.damage.find(':')),
+              ": warning: the demo is cut short after tick " + std::to_string(form.state.ticksRun) + "; played up to there");
+    walk(10);
+    EXPECT_EQ(form.recording->finish(form.state), "");
+
+    HeadlessPlatform player;
+    frmMain replayed(player, fixturePictures());
+    replayed.SetUpGame();
+    replayed.PlayWalk(readDemoFile(file).walk, "walk.qvd");
+    while (const std::optional<WalkPass> pass = replayed.NextReplayedPass()) replayed.RunPass(*pass);
+    EXPECT_EQ(poseOf(replayed.state), poseOf(form.state));
+    EXPECT_TRUE(replayed.state.mapCells == walled && player.lines.ends_with("the final pose equals the recording's\n"));
 }
 
 TEST(Walks, AReplayThatStandsElsewhereSaysFromWhichTick)
