@@ -4,21 +4,22 @@
 //
 //   drop_file WINDOW_ID FILE
 //
-// Announces the drag (XdndEnter), moves over the window's middle
-// (XdndPosition), waits for the window to accept (XdndStatus), drops
-// (XdndDrop), hands over the URI when the window asks for the selection, and
-// waits for XdndFinished. Exits 0 when the window took the drop, 1 when it
-// refused it or did not answer within a minute, 2 on bad arguments.
+// Announces the drag (XdndEnter), moves over the window (XdndPosition),
+// waits for the window to accept (XdndStatus), drops (XdndDrop), hands over
+// the URI when the window asks for the selection, and waits for
+// XdndFinished. Exits 0 when the window took the drop, 1 when it refused it,
+// 2 on bad arguments. It waits as long as the window takes to answer.
 
 #include <X11/Xlib.h>
-#include <poll.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
+#include <initializer_list>
 #include <string>
-#include <string_view>
 
 namespace {
 
@@ -26,112 +27,70 @@ Display* display = nullptr;
 
 Atom atom(const char* name) { return XInternAtom(display, name, False); }
 
-void send(Window target, Window source, const char* type, long second, long third, long fourth, long fifth)
+// The first of the five numbers is always the source window.
+void send(Window target, const char* type, std::initializer_list<long> numbers)
 {
     XEvent event{};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = target;
-    event.xclient.message_type = atom(type);
-    event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(source);
-    event.xclient.data.l[1] = second;
-    event.xclient.data.l[2] = third;
-    event.xclient.data.l[3] = fourth;
-    event.xclient.data.l[4] = fifth;
+    event.xclient = {ClientMessage, 0, False, display, target, atom(type), 32, {}};
+    std::copy(numbers.begin(), numbers.end(), event.xclient.data.l);
     XSendEvent(display, target, False, NoEventMask, &event);
     XFlush(display);
-}
-
-// The next event for the source window, or false after a minute without one.
-bool nextEvent(XEvent& event)
-{
-    pollfd connection{ConnectionNumber(display), POLLIN, 0};
-    while (XPending(display) == 0) {
-        if (poll(&connection, 1, 60000) <= 0) return false;
-    }
-    XNextEvent(display, &event);
-    return true;
-}
-
-// file:///path, with every byte outside the unreserved set escaped.
-std::string uri(const std::string& path)
-{
-    std::string text = "file://";
-    for (const unsigned char c : path) {
-        if (std::isalnum(c) || std::string_view("/-._~").find(char(c)) != std::string_view::npos) {
-            text += char(c);
-        } else {
-            char escaped[4];
-            std::snprintf(escaped, sizeof escaped, "%%%02X", c);
-            text += escaped;
-        }
-    }
-    return text + "\r\n";
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::fprintf(stderr, "usage: %s WINDOW_ID FILE\n", argv[0]);
+    display = argc == 3 ? XOpenDisplay(nullptr) : nullptr;
+    if (!display) {
+        std::fprintf(stderr, "usage: drop_file WINDOW_ID FILE (on the display DISPLAY names)\n");
         return 2;
     }
     const Window target = std::strtoul(argv[1], nullptr, 0);
-    const std::string list = uri(std::filesystem::absolute(argv[2]).string());
-    display = XOpenDisplay(nullptr);
-    if (!display) {
-        std::fprintf(stderr, "drop_file: cannot open the display\n");
-        return 2;
+    // file:///path, with every byte outside the unreserved set escaped.
+    std::string list = "file://";
+    for (const unsigned char c : std::filesystem::absolute(argv[2]).string()) {
+        char escaped[4];
+        std::snprintf(escaped, sizeof escaped, "%%%02X", c);
+        list += std::isalnum(c) || std::strchr("/-._~", c) ? std::string(1, char(c)) : escaped;
     }
-    const Window source = XCreateSimpleWindow(display, DefaultRootWindow(display), 0, 0, 1, 1, 0, 0, 0);
+    list += "\r\n";
+    const Window root = DefaultRootWindow(display);
+    const Window source = XCreateSimpleWindow(display, root, 0, 0, 1, 1, 0, 0, 0);
     const Atom uriList = atom("text/uri-list");
     XSetSelectionOwner(display, atom("XdndSelection"), source, CurrentTime);
-
-    XWindowAttributes attributes{};
-    XGetWindowAttributes(display, target, &attributes);
+    // Over the window's top-left corner, version 5, one type.
     int x = 0;
     int y = 0;
     Window child = 0;
-    XTranslateCoordinates(display, target, DefaultRootWindow(display), attributes.width / 2, attributes.height / 2,
-                          &x, &y, &child);
-
-    // Version 5, one type, given in the message itself.
-    send(target, source, "XdndEnter", 5L << 24, static_cast<long>(uriList), None, None);
-    send(target, source, "XdndPosition", 0, long(x) << 16 | y, CurrentTime, static_cast<long>(atom("XdndActionCopy")));
-    XEvent event{};
-    bool dropped = false;
-    while (nextEvent(event)) {
-        if (event.type == ClientMessage && event.xclient.message_type == atom("XdndStatus") && !dropped) {
+    XTranslateCoordinates(display, target, root, 1, 1, &x, &y, &child);
+    const long from = static_cast<long>(source);
+    send(target, "XdndEnter", {from, 5L << 24, static_cast<long>(uriList)});
+    send(target, "XdndPosition", {from, 0, long(x) << 16 | y, CurrentTime, static_cast<long>(atom("XdndActionCopy"))});
+    for (XEvent event{};;) {
+        XNextEvent(display, &event);
+        const auto message = [&](const char* type) {
+            return event.type == ClientMessage && event.xclient.message_type == atom(type);
+        };
+        if (message("XdndStatus")) {
             if ((event.xclient.data.l[1] & 1) == 0) {
                 std::fprintf(stderr, "drop_file: the window does not accept the drag\n");
                 return 1;
             }
-            send(target, source, "XdndDrop", 0, CurrentTime, None, None);
-            dropped = true;
+            send(target, "XdndDrop", {from, 0, CurrentTime});
         } else if (event.type == SelectionRequest) {
             const XSelectionRequestEvent& request = event.xselectionrequest;
             XEvent answer{};
-            answer.xselection.type = SelectionNotify;
-            answer.xselection.requestor = request.requestor;
-            answer.xselection.selection = request.selection;
-            answer.xselection.target = request.target;
-            answer.xselection.time = request.time;
-            answer.xselection.property = None;
-            if (request.target == uriList) {
-                XChangeProperty(display, request.requestor, request.property, uriList, 8, PropModeReplace,
-                                reinterpret_cast<const unsigned char*>(list.data()), int(list.size()));
-                answer.xselection.property = request.property;
-            }
+            answer.xselection = {SelectionNotify, 0,           False,          display,     request.requestor,
+                                 request.selection, request.target, request.property, request.time};
+            XChangeProperty(display, request.requestor, request.property, uriList, 8, PropModeReplace,
+                            reinterpret_cast<const unsigned char*>(list.data()), int(list.size()));
             XSendEvent(display, request.requestor, False, NoEventMask, &answer);
             XFlush(display);
-        } else if (event.type == ClientMessage && event.xclient.message_type == atom("XdndFinished")) {
-            const bool taken = (event.xclient.data.l[1] & 1) != 0;
-            if (!taken) std::fprintf(stderr, "drop_file: the window refused the drop\n");
-            XCloseDisplay(display);
-            return taken ? 0 : 1;
+        } else if (message("XdndFinished")) {
+            if ((event.xclient.data.l[1] & 1) != 0) return 0;
+            std::fprintf(stderr, "drop_file: the window refused the drop\n");
+            return 1;
         }
     }
-    std::fprintf(stderr, "drop_file: no answer from the window within a minute\n");
-    return 1;
 }

@@ -215,19 +215,18 @@ wait_for_still_frame() {
 # screenshot showing more than that is the first frame. 339 / 2 - 316 / 2 =
 # 11.5 puts the box on the even pixel 12, and the 316 x 236 frame inside its
 # two-pixel border.
-# Before its first frame the window shows one flat colour where the frame
-# goes (Xvfb's black); the first screenshot showing more than that is the
-# first frame. 339 / 2 - 316 / 2 = 11.5 puts the box on the even pixel 12,
-# and the frame inside its border.
 wait_for_first_frame() {
-    : "${RENDER_REFERENCE:?}"
-    local view_width view_height border
-    read -r view_width view_height border < <("$RENDER_REFERENCE" --box)
-    first_frame_shown() {
-        screenshot "$1" &&
-            [ "$(identify -format '%k' "$1[${view_width}x${view_height}+$((12 + border))+$((12 + border))]")" -gt 1 ]
-    }
+    first_frame_shown() { screenshot "$1" && [ "$(identify -format '%k' "$1[316x236+14+14]")" -gt 1 ]; }
     wait_until "$PATIENCE" first_frame_shown "$1" || fail "no frame was shown within $PATIENCE s"
+}
+
+# message_box: the id of a top-level window captioned exactly Quentavox other
+# than the program's own (xdotool does not match its caption, which is stored
+# as UTF-8 only): the error dialog or a message box. Fonts for it come with
+# the test packages.
+message_box() {
+    xwininfo -root -children 2>/dev/null |
+        awk -v own="$(printf '0x%x' "$WINDOW")" '$2 == "\"Quentavox\":" && $1 != own { print $1; exit }'
 }
 
 # level_with_cell OUT X Y R G B: the fixture level with the cell (X, Y)
