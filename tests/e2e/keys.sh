@@ -18,7 +18,7 @@ shift $(($# < 2 ? $# : 2))
 
 # Ticks of one key hold that the reference tool searches: 24 s of holding.
 MAX_TICKS=3000
-# The render box in the window as it is created (see first_frame.sh).
+# The render box in the window as it is created (see wait_for_first_frame).
 LEFT=12
 TOP=12
 
