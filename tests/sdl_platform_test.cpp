@@ -17,7 +17,6 @@
 #include "platform/sdl_platform.h"
 #include "platform/system_clock.h"
 #include "platform/view_scale.h"
-#include "tests/pixels.h"
 
 namespace {
 
@@ -189,7 +188,7 @@ TEST_F(SdlPlatformTest, TheFaceIsRepaintedWhenExposedWhenTheBoxMovesOrWhenShownA
     EXPECT_EQ(at(0, 0), face);
 }
 
-TEST(ViewScale, DefaultsFromTheDpiAndFromTheDisplayForFullScreen)
+TEST(ViewScale, DefaultsFromTheDpiAndFromTheDisplayForFullScreenAndIsOneToEight)
 {
     // dpi / 96 rounds half-way cases to even, as every rounding here does.
     const float dpis[] = {0, -5, NAN, 143, 144, 240, 241, 1e30f};
@@ -199,74 +198,6 @@ TEST(ViewScale, DefaultsFromTheDpiAndFromTheDisplayForFullScreen)
     const int displays[][3] = {{1280, 1024, 4}, {1920, 1080, 4}, {3840, 2160, 9}, {639, 480, 1}, {300, 200, 1}};
     for (const auto& [width, height, scale] : displays) {
         EXPECT_EQ(scaleToFit(width, height, storedRenderBoxWidth, storedRenderBoxHeight), scale) << width;
-    }
-}
-
-namespace {
-
-// The window's pixels and the form's size after two frames of a test
-// pattern, on the dummy driver, in a window of the given size (0: as
-// created). The second frame shows only the box, over what the first left;
-// the box sticks out of the smaller forms.
-struct Shown {
-    std::int32_t scale = 0;
-    ClientSize client;
-    int width = 0;
-    std::vector<std::uint32_t> pixels;
-    std::uint32_t at(int x, int y) const { return pixels[std::size_t(y * width + x)] & 0xFFFFFF; }
-};
-
-Shown showPattern(const WindowOptions& options, int width, int height)
-{
-    SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
-    SdlPlatform platform(options);
-    SDL_Window* window = platformWindow();
-    RecordingForm form;
-    if (width > 0) SDL_SetWindowSize(window, width, height);
-    platform.Show(form);
-    platform.DoEvents(form);
-    Surface frame(storedViewWidth, storedViewHeight, storedRenderBoxBorder);
-    const DeviceContext dc = frame.hDC();
-    for (int y = 0; y < dc.height; ++y) {
-        for (int x = 0; x < dc.width; ++x) pixel(dc, x, y) = std::uint32_t(x * 7919 + y * 104729) & 0xFFFFFF;
-    }
-    frame.Left = 100;
-    frame.Top = 12;
-    platform.Present(frame);
-    platform.Present(frame);
-    const SDL_Surface* screen = SDL_GetWindowSurface(window);
-    Shown shown{platform.Scale(), platform.ClientArea(), screen->w, {}};
-    for (int y = 0; y < screen->h; ++y) {
-        const auto* row = static_cast<const std::uint32_t*>(screen->pixels) + y * screen->pitch / 4;
-        shown.pixels.insert(shown.pixels.end(), row, row + screen->w);
-    }
-    return shown;
-}
-
-}  // namespace
-
-// Every scale has its own copy loop. 1000 x 700 is no whole number of
-// blocks at most scales: the form is rounded down to whole blocks.
-TEST(SdlPlatformScale, EachFormPixelIsABlockAndTheStripBeyondTheLastWholeBlockIsFace)
-{
-    // Under the dummy driver the display tells no dpi: the default is 1.
-    EXPECT_EQ(showPattern({}, 0, 0).scale, 1);
-    const int width = 1000;
-    const int height = 700;
-    for (std::int32_t n = 2; n <= largestScale; ++n) {
-        const Shown scaled = showPattern({.scale = n}, width, height);
-        ASSERT_EQ(scaled.width, width);
-        EXPECT_EQ(scaled.client.ScaleWidth, width / n);
-        EXPECT_EQ(scaled.client.ScaleHeight, height / n);
-        const Shown plain = showPattern({}, width / n, height / n);
-        long wrong = 0;
-        for (int y = 0; y < height; ++y) {
-            for (int x = 0; x < width; ++x) {
-                const bool inStrip = x >= width / n * n || y >= height / n * n;
-                wrong += scaled.at(x, y) != (inStrip ? plain.at(0, 0) : plain.at(x / n, y / n));
-            }
-        }
-        EXPECT_EQ(wrong, 0) << "at scale " << n;
     }
     SDL_setenv("SDL_VIDEODRIVER", "dummy", 1);
     EXPECT_THROW(SdlPlatform({.scale = 9}), RuntimeError);
