@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "assets/map_decoding.h"
 #include "assets/picture_names.h"
 #include "base/file_bytes.h"
 #include "core/frmMain.h"
@@ -54,6 +55,14 @@ inline Surface loadFixture(const std::string& name)
 {
     const embedded::Picture picture = fixture(name);
     return Surface::fromBmp(picture.file, picture.name);
+}
+
+// The cells of the fixture level.
+inline MapCells fixtureCells()
+{
+    MapCells cells;
+    decodeMap(loadFixture("map.bmp"), cells);
+    return cells;
 }
 
 inline FormPictures fixturePictures()

@@ -15,13 +15,6 @@
 
 namespace {
 
-MapCells builtInLevel()
-{
-    MapCells cells;
-    decodeMap(loadFixture("map.bmp"), cells);
-    return cells;
-}
-
 template <class Code>
 MapCells cellsWhere(Code code)
 {
@@ -40,7 +33,7 @@ TEST(LevelLink, EveryLevelComesBackCellForCellAndAsTheSamePicture)
     // Stripes: each row differs from the one above, so no run can copy a row.
     std::mt19937 random(1);
     const std::vector<std::pair<const char*, MapCells>> levels{
-        {"built-in", builtInLevel()},
+        {"built-in", fixtureCells()},
         {"empty hall", emptyHall()},
         {"all floor", cellsWhere([](int, int) { return 0; })},
         {"all walls", cellsWhere([](int, int) { return 5; })},
@@ -57,7 +50,7 @@ TEST(LevelLink, EveryLevelComesBackCellForCellAndAsTheSamePicture)
         EXPECT_TRUE(drawn == cells) << name;
     }
     // The picture is the file the level is shipped as, byte for byte.
-    EXPECT_EQ(cellsToBmp(builtInLevel()), fixtureBytes("map.bmp"));
+    EXPECT_EQ(cellsToBmp(fixtureCells()), fixtureBytes("map.bmp"));
     // A hall of repeated rows takes a few letters.
     EXPECT_LT(levelLink(emptyHall()).size(), 24u);
 }
@@ -75,7 +68,7 @@ TEST(LevelLink, ReadsTheLinkItsDescriptionGives)
 
 TEST(LevelLink, RefusesWhatNoLevelWroteInOneLine)
 {
-    const std::string good = levelLink(builtInLevel());
+    const std::string good = levelLink(fixtureCells());
     const std::string hall = levelLink(emptyHall());
     std::string changed = good;
     changed[good.size() / 2] = changed[good.size() / 2] == 'B' ? 'C' : 'B';

@@ -20,13 +20,6 @@
 
 namespace {
 
-MapCells fixtureCells()
-{
-    MapCells cells;
-    decodeMap(loadFixture("map.bmp"), cells);
-    return cells;
-}
-
 // The fixture level with 32-bit numbers of its header replaced.
 std::vector<unsigned char> withNumbers(std::vector<unsigned char> bmp,
                                        std::initializer_list<std::pair<std::size_t, std::uint32_t>> numbers)
