@@ -23,7 +23,8 @@ LEFT=12
 TOP=12
 
 start_window "$@"
-wait_for_start_view "$WORK/start.bmp"
+start_view_shown() { screenshot "$WORK/start.bmp" && "$RENDER_REFERENCE" "$WORK/start.bmp" "$LEFT" "$TOP" >/dev/null; }
+wait_until "$PATIENCE" start_view_shown || fail "the start view was not shown within $PATIENCE s"
 # There is no window manager to give the window the keyboard focus.
 xdotool windowfocus --sync "$WINDOW"
 

@@ -182,16 +182,6 @@ pixel() {
     identify -format '%[fx:int(255*p{'"$2,$3"'}.r)],%[fx:int(255*p{'"$2,$3"'}.g)],%[fx:int(255*p{'"$2,$3"'}.b)]' "$1"
 }
 
-# wait_for_start_view SHOT: waits until the window shows the start view,
-# the render box at $LEFT, $TOP, and keeps that screenshot in SHOT.
-wait_for_start_view() {
-    : "${RENDER_REFERENCE:?}"
-    start_view_shown() {
-        screenshot "$1" && "$RENDER_REFERENCE" "$1" "$LEFT" "$TOP" >/dev/null
-    }
-    wait_until "$PATIENCE" start_view_shown "$1" || fail "the start view was not shown within $PATIENCE s"
-}
-
 # view_changed_from SHOT: whether the view differs from SHOT now; outside the
 # render box nothing ever changes.
 view_changed_from() {
