@@ -55,10 +55,7 @@ fail() {
 }
 
 # Milliseconds on a monotonic-enough clock, for deadlines and measurements.
-now_ms() {
-    local t=${EPOCHREALTIME/./}
-    echo $((t / 1000))
-}
+now_ms() { echo $((${EPOCHREALTIME/./} / 1000)); }
 
 # wait_until SECONDS COMMAND...: runs COMMAND every tenth of a second until
 # it succeeds; fails (status 1) if it never does within SECONDS.
@@ -95,10 +92,7 @@ start_xvfb() {
 }
 
 # start_program [ARGUMENT...]: the program, with its command line.
-start_program() {
-    "$QUENTAVOX" "$@" >"$WORK/program.out" 2>"$WORK/program.err" &
-    PROGRAM_PID=$!
-}
+start_program() { "$QUENTAVOX" "$@" >"$WORK/program.out" 2>"$WORK/program.err" & PROGRAM_PID=$!; }
 
 # The usual start of a test: its own X server and the program's window up.
 start_window() {
@@ -109,10 +103,7 @@ start_window() {
 
 # An ended program stays a zombie until it is waited for, so its state is
 # read rather than probed with a signal.
-program_running() {
-    local state
-    state=$(ps -o stat= -p "$PROGRAM_PID") && [[ "$state" != Z* ]]
-}
+program_running() { [[ "$(ps -o stat= -p "$PROGRAM_PID")" == [^Z]* ]]; }
 
 # Closes the window as a window manager does (WM_DELETE_WINDOW) and expects
 # the program to end with exit status 0. How promptly is printed, not
@@ -141,9 +132,7 @@ find_window() {
     wait_until "$PATIENCE" visible_window || fail "no visible window captioned Quentavox within $PATIENCE s"
 }
 
-caption() {
-    xdotool getwindowname "$WINDOW"
-}
+caption() { xdotool getwindowname "$WINDOW"; }
 
 # client_size: prints the window's client width and height.
 client_size() {
@@ -152,16 +141,10 @@ client_size() {
 
 # screenshot FILE: the window's client area as a 24-bit BMP, which both
 # ImageMagick and the reference tool read.
-screenshot() {
-    import -window "$WINDOW" "bmp3:$1" 2>>"$WORK/import.log"
-}
+screenshot() { import -window "$WINDOW" "bmp3:$1" 2>>"$WORK/import.log"; }
 
 # same_pixels A B: true when two images are identical pixel for pixel.
-same_pixels() {
-    local differing
-    differing=$(compare -metric AE "$1" "$2" null: 2>&1) || true
-    [ "$differing" = "0" ]
-}
+same_pixels() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = "0" ]; }
 
 # unscale SHOT N OUT: for a SHOT of a window at scale N, every pixel of it
 # an N x N block, writes the picture in form pixels to OUT. Fails when any
@@ -184,18 +167,13 @@ pixel() {
 
 # view_changed_from SHOT: whether the view differs from SHOT now; outside the
 # render box nothing ever changes.
-view_changed_from() {
-    screenshot "$WORK/moving.bmp" && ! same_pixels "$WORK/moving.bmp" "$1"
-}
+view_changed_from() { screenshot "$WORK/moving.bmp" && ! same_pixels "$WORK/moving.bmp" "$1"; }
 
 # wait_for_still_frame FILE: waits until two screenshots taken half a second
 # apart are identical, and leaves the later one in FILE; fails after
 # $PATIENCE seconds.
 wait_for_still_frame() {
-    local earlier="$WORK/still-earlier.bmp"
-    still() {
-        screenshot "$earlier" && sleep 0.5 && screenshot "$1" && same_pixels "$earlier" "$1"
-    }
+    still() { screenshot "$WORK/earlier.bmp" && sleep 0.5 && screenshot "$1" && same_pixels "$WORK/earlier.bmp" "$1"; }
     wait_until "$PATIENCE" still "$1"
 }
 
