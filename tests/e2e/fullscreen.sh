@@ -5,7 +5,7 @@
 # centred as always, at 160 - 158 = 2, 128 - 118 = 10. No key gains a
 # meaning there, and the window closes as any other.
 source "$(dirname "$0")/lib.sh"
-: "${RENDER_REFERENCE:?}" "${CLOSE_WINDOW:?}"
+: "${RENDER_REFERENCE:?}" "${DESKTOP:?}"
 
 start_window --fullscreen
 read -r width height < <(client_size)

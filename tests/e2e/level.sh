@@ -9,7 +9,7 @@
 # opens: it runs with no display, where opening one would fail with status 1.
 # Relative names, so that the Windows build under Wine reads the same files.
 source "$(dirname "$0")/lib.sh"
-: "${RENDER_REFERENCE:?}" "${CLOSE_WINDOW:?}"
+: "${RENDER_REFERENCE:?}" "${DESKTOP:?}"
 cd "$WORK"
 
 # A green pillar one cell ahead of the start.

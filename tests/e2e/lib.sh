@@ -3,7 +3,7 @@
 # program running in it, screenshots, and waiting for conditions.
 #
 # The caller sets QUENTAVOX (the program); the tests also set RENDER_REFERENCE,
-# CLOSE_WINDOW and CAPTION_WATCH (the helper tools built beside them), and
+# DESKTOP and CAPTION_WATCH (the helper tools built beside them), and
 # check those they use.
 # Everything a test makes goes into $WORK, which is removed when the test
 # passes and kept for a look when it fails.
@@ -111,7 +111,7 @@ program_running() { [[ "$(ps -o stat= -p "$PROGRAM_PID")" == [^Z]* ]]; }
 close_window_expecting_exit_0() {
     local asked status=0
     asked=$(now_ms)
-    "$CLOSE_WINDOW" "$WINDOW" || fail "the close request could not be sent"
+    "$DESKTOP" close "$WINDOW" || fail "the close request could not be sent"
     wait_until "$PATIENCE" eval '! program_running' ||
         fail "the program still runs $PATIENCE s after the close request"
     echo "ended $(($(now_ms) - asked)) ms after the close request (measured by polling)"

@@ -7,7 +7,7 @@
 # always with its sunken border round it, and the strip left over shows the
 # face. The window closes as at scale 1.
 source "$(dirname "$0")/lib.sh"
-: "${RENDER_REFERENCE:?}" "${CLOSE_WINDOW:?}"
+: "${RENDER_REFERENCE:?}" "${DESKTOP:?}"
 SCALE=${1:-1}
 
 start_window --scale "$SCALE"

@@ -1,14 +1,22 @@
 // SPDX-License-Identifier: MIT
-// Drops a file on a window the way a file manager does on X11: the XDND
-// protocol, with the file offered as a text/uri-list.
+// Does to a window what a desktop does on X11, with the messages a window
+// manager or a file manager sends it:
 //
-//   drop_file WINDOW_ID FILE
+//   desktop close WINDOW_ID
+//       asks the window to close as a window manager does when the user
+//       clicks its close button: a WM_PROTOCOLS message carrying
+//       WM_DELETE_WINDOW. (xdotool's windowkill destroys the window instead,
+//       which no user can do.)
+//   desktop drop WINDOW_ID FILE
+//       drops FILE on the window as a file manager does: the XDND protocol,
+//       with the file offered as a text/uri-list. Announces the drag
+//       (XdndEnter), moves over the window (XdndPosition), waits for the
+//       window to accept (XdndStatus), drops (XdndDrop), hands over the URI
+//       when the window asks for the selection, and waits for XdndFinished.
+//       Exits 0 when the window took the drop, 1 when it refused it; it waits
+//       as long as the window takes to answer.
 //
-// Announces the drag (XdndEnter), moves over the window (XdndPosition),
-// waits for the window to accept (XdndStatus), drops (XdndDrop), hands over
-// the URI when the window asks for the selection, and waits for
-// XdndFinished. Exits 0 when the window took the drop, 1 when it refused it,
-// 2 on bad arguments. It waits as long as the window takes to answer.
+// Exits 2 on bad arguments.
 
 #include <X11/Xlib.h>
 
@@ -20,6 +28,7 @@
 #include <filesystem>
 #include <initializer_list>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -27,7 +36,7 @@ Display* display = nullptr;
 
 Atom atom(const char* name) { return XInternAtom(display, name, False); }
 
-// The first of the five numbers is always the source window.
+// The numbers the message carries; XDND's begin with the source window.
 void send(Window target, const char* type, std::initializer_list<long> numbers)
 {
     XEvent event{};
@@ -41,15 +50,22 @@ void send(Window target, const char* type, std::initializer_list<long> numbers)
 
 int main(int argc, char** argv)
 {
-    display = argc == 3 ? XOpenDisplay(nullptr) : nullptr;
+    const std::string_view action = argc > 1 ? argv[1] : "";
+    const bool close = action == "close" && argc == 3;
+    display = close || (action == "drop" && argc == 4) ? XOpenDisplay(nullptr) : nullptr;
     if (!display) {
-        std::fprintf(stderr, "usage: drop_file WINDOW_ID FILE (on the display DISPLAY names)\n");
+        std::fprintf(stderr, "usage: desktop close WINDOW_ID | drop WINDOW_ID FILE (on the display DISPLAY names)\n");
         return 2;
     }
-    const Window target = std::strtoul(argv[1], nullptr, 0);
+    const Window target = std::strtoul(argv[2], nullptr, 0);
+    if (close) {
+        send(target, "WM_PROTOCOLS", {static_cast<long>(atom("WM_DELETE_WINDOW")), CurrentTime});
+        XCloseDisplay(display);
+        return 0;
+    }
     // file:///path, with every byte outside the unreserved set escaped.
     std::string list = "file://";
-    for (const unsigned char c : std::filesystem::absolute(argv[2]).string()) {
+    for (const unsigned char c : std::filesystem::absolute(argv[3]).string()) {
         char escaped[4];
         std::snprintf(escaped, sizeof escaped, "%%%02X", c);
         list += std::isalnum(c) || std::strchr("/-._~", c) ? std::string(1, char(c)) : escaped;
@@ -74,7 +90,7 @@ int main(int argc, char** argv)
         };
         if (message("XdndStatus")) {
             if ((event.xclient.data.l[1] & 1) == 0) {
-                std::fprintf(stderr, "drop_file: the window does not accept the drag\n");
+                std::fprintf(stderr, "desktop: the window does not accept the drag\n");
                 return 1;
             }
             send(target, "XdndDrop", {from, 0, CurrentTime});
@@ -89,7 +105,7 @@ int main(int argc, char** argv)
             XFlush(display);
         } else if (message("XdndFinished")) {
             if ((event.xclient.data.l[1] & 1) != 0) return 0;
-            std::fprintf(stderr, "drop_file: the window refused the drop\n");
+            std::fprintf(stderr, "desktop: the window refused the drop\n");
             return 1;
         }
     }
