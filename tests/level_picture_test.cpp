@@ -192,12 +192,6 @@ TEST(LevelSwitch, TheNewLevelIsPlayedFromWhereThePlayerStandsUnlessThatIsInsideA
     EXPECT_EQ(started.state.playerX, 2.5f);
     EXPECT_EQ(started.state.playerY, 2.5f);
     EXPECT_EQ(started.state.playerAngle, 0);
-
-    // A dropped file that cannot be read is refused in a dialog.
-    form.Form_OLEDragDrop("no such level.bmp");
-    ASSERT_EQ(started.platform.refusals.size(), 2u);
-    EXPECT_EQ(started.platform.refusals[1].how, Platform::Refusal::InDialog);
-    EXPECT_TRUE(started.platform.refusals[1].lines.starts_with("no such level.bmp: error: does not exist\n"));
 }
 
 }  // namespace
