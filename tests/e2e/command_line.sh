@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: MIT
 # The command line: --help and --version answer on stdout and exit 0; a
-# wrong option, scale or key binding is refused on stderr with one line and
-# the usage, status 2 (each refusal's line is the unit tests' to check). None of them opens a window: they run with no display, where
+# wrong option, scale or key binding is refused on stderr with one line and the usage,
+# status 2. None of them opens a window: they run with no display, where
 # opening one would fail with status 1.
 source "$(dirname "$0")/lib.sh"
 : "${QUENTAVOX_VERSION:?}"
@@ -40,6 +40,10 @@ refused() { # refused FIRST-LINE ARGS...
     echo "$*: $line"
 }
 refused "quentavox: --scale takes a whole number from 1 to 8, not '9'" --scale 9
+refused "quentavox: --scale takes a whole number from 1 to 8, not '0'" --fullscreen --scale=0
+refused "quentavox: --scale needs a number from 1 to 8" --scale
 refused "quentavox: unknown option '--full-screen'" --full-screen
+refused "quentavox: --level needs a level picture, LEVEL.bmp" --level
+refused "quentavox: unknown action 'jump' in --bind jump=W (the actions are forward, backward, turn-left, turn-right, step-left, step-right)" --bind jump=W
 refused "quentavox: unknown key 'Foo' in --bind forward=Foo (keys go by SDL's names, such as W, Up, Space or Keypad 8)" --keys wasd --bind forward=Foo
 echo "PASS"
