@@ -18,6 +18,7 @@
 #include "sim/game_state.h"
 #include "core/platform.h"
 #include "gfx/surface.h"
+#include "render/raycast.h"
 
 // The picture files the window's holders are made from: the ones compiled
 // into the program, unless a test passes others.
@@ -52,9 +53,9 @@ public:
     // other state stays, the player's place and heading too, unless the
     // player would stand inside a wall of the new level: then they go back
     // to the start, facing as at start-up. A refused picture changes
-    // nothing; its lines are shown as `shown` says. Returns whether the
-    // level was taken.
-    bool OpenLevel(LevelPicture level, Platform::Refusal shown);
+    // nothing; its lines are shown as `shown` says. Returns the cells taken,
+    // or those lines.
+    OpenedLevel OpenLevel(LevelPicture level, Platform::Refusal shown) override;
     // With a watched level, once a second: a save of the file is played, and
     // a broken or half-written one keeps the level, its reason printed once.
     void CheckWatchedLevel();
@@ -62,6 +63,8 @@ public:
 
     // Draws one frame of the view into `picture` and shows it.
     void Raycast(Surface& picture);
+    // The rays the last frame was drawn with, left to right.
+    ColumnRuns viewRuns;
     // One fixed 8 ms simulation tick: turning, walking and collision.
     void GameCode();
 

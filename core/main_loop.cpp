@@ -1,4 +1,10 @@
 // SPDX-License-Identifier: MIT
+// frmMain's load event, which is start-up and then the main loop for the
+// rest of the program's life: render a frame, let the events through, wait
+// out the pass, run the fixed 8 ms ticks it earned, and once a second write
+// the frame rate into the caption and look at a watched level. The close
+// request ends the loop from inside the events.
+
 #include <algorithm>
 #include <array>
 #include <charconv>

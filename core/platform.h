@@ -6,26 +6,14 @@
 // (tests) scripts the clock and the events.
 
 #include <cstdint>
+#include <string>
 #include <string_view>
 
+#include "assets/level_picture.h"
 #include "core/stored_window.h"
 #include "gfx/presenter.h"
 
-// The handlers the platform raises; frmMain implements them.
-class FormEvents {
-public:
-    virtual void Form_Resize() = 0;
-    virtual void picRender_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) = 0;
-    virtual void picRender_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) = 0;
-    virtual void Form_QueryUnload(std::int16_t& Cancel, std::int16_t& UnloadMode) = 0;
-    // A file dropped on the window, named in UTF-8. SdlPlatform raises it for
-    // SDL's drop-file event. The web page raises the same event after it has
-    // written the picture it was given into the program's file system.
-    virtual void Form_OLEDragDrop(std::string_view fileName) = 0;
-
-protected:
-    ~FormEvents() = default;
-};
+class FormEvents;
 
 struct ClientSize {
     float ScaleWidth = 0;
@@ -58,10 +46,36 @@ public:
     // lines (each ending in a newline) go to stderr and, InDialog, into a
     // message box too, which holds the game only while it is open. OnStderr
     // is for a watched file, whose broken save may be gone a second later;
-    // on Windows with no console it shows a box all the same. In a browser
-    // the lines go to stderr alone, which the page shows.
+    // on Windows with no console it shows a box all the same. In a web page
+    // the lines go to stderr alone: the page hears them from OpenLevel.
     enum class Refusal { OnStderr, InDialog };
     virtual void ShowRefusal(std::string_view lines, Refusal shown) = 0;
+};
+
+// What a level from outside came to: the cells it put in play, or the lines
+// that refused it. The cells are the form's own, until the next level.
+struct OpenedLevel {
+    const MapCells* cells = nullptr;
+    std::string refusal;
+    explicit operator bool() const { return cells != nullptr; }
+};
+
+// The handlers the platform raises; frmMain implements them.
+class FormEvents {
+public:
+    virtual void Form_Resize() = 0;
+    virtual void picRender_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) = 0;
+    virtual void picRender_KeyUp(std::int16_t& KeyCode, std::int16_t& Shift) = 0;
+    virtual void Form_QueryUnload(std::int16_t& Cancel, std::int16_t& UnloadMode) = 0;
+    // A file dropped on the window, named in UTF-8. SdlPlatform raises it for
+    // SDL's drop-file event.
+    virtual void Form_OLEDragDrop(std::string_view fileName) = 0;
+    // Plays a level from outside instead of the current one, or shows why
+    // it cannot (frmMain.h tells how). A web page's levels arrive here.
+    virtual OpenedLevel OpenLevel(LevelPicture level, Platform::Refusal shown) = 0;
+
+protected:
+    ~FormEvents() = default;
 };
 
 // Thrown to end the program at once; main() answers it with exit status 0.

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Quentavox: a first-person view of a 64 x 64 maze, walked with the keyboard.
 
+#include <csignal>
 #include <exception>
 #include <memory>
 #include <optional>
@@ -19,6 +20,11 @@
 
 int main(int argc, char** argv)
 {
+#ifdef SIGXFSZ
+    // A limit on the size of files makes a write that passes it fail, which
+    // the program reports, instead of killing it with the user's work.
+    std::signal(SIGXFSZ, SIG_IGN);
+#endif
     const std::vector<std::string> given = utf8Arguments(argc, argv);
     const std::vector<std::string_view> arguments(given.begin(), given.end());
     const CommandLine command = readCommandLine(arguments);
@@ -36,6 +42,10 @@ int main(int argc, char** argv)
         return 2;
     }
 
+    // A watched level's first look is taken before the level is read, so a
+    // save made while the window opens is played as soon as it is open.
+    std::optional<LevelWatch> watch;
+    if (command.watchLevel) watch.emplace(command.level);
     // A level of the player's own is checked before any window opens; a
     // refused one is a mistake in the command, answered like one.
     std::optional<LevelPicture> level;
@@ -51,7 +61,7 @@ int main(int argc, char** argv)
         platform = std::make_unique<SdlPlatform>(command.window, command.keys);
         frmMain form(*platform);
         if (level) form.OpenLevel(std::move(*level), Platform::Refusal::InDialog);
-        if (command.watchLevel) form.levelWatch.emplace(command.level);
+        form.levelWatch = std::move(watch);
         form.Form_Load();
     } catch (const ProgramEnd&) {
         return 0;

@@ -20,58 +20,22 @@
 #include "platform/user_text.h"
 #include "platform/video_drivers.h"
 #include "platform/view_scale.h"
+#include "platform/window_host.h"
 #include "platform/window_icon.h"
-
-#ifdef __EMSCRIPTEN__
-#include "platform/browser.h"
-#endif
 
 namespace {
 
-#ifdef __EMSCRIPTEN__
-// The page scales the canvas to fit; the client area keeps its size.
-constexpr Uint32 windowFlags = SDL_WINDOW_HIDDEN;
-#else
-constexpr Uint32 windowFlags = SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE;
-#endif
-
-// The first display's size, in full screen, where the window covers it.
-// A window placed by the system opens on that display too.
-SDL_Rect displaySize()
-{
-    SDL_DisplayMode desktop{};
-    if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) failWithSdlError("cannot read the display's size");
-    return {0, 0, desktop.w, desktop.h};
-}
-
-// The scale asked for; otherwise, in full screen the largest at which the
-// render box fits the display, and in a window the display's dpi over 96.
-std::int32_t chooseScale(const WindowOptions& options, const SDL_Rect& display)
-{
-#ifdef __EMSCRIPTEN__
-    // In a browser the page scales the canvas itself, in whole steps.
-    (void)options;
-    (void)display;
-    return 1;
-#else
-    if (options.scale != 0) return options.scale;
-    if (options.fullscreen) return scaleToFit(display.w, display.h, storedRenderBoxWidth, storedRenderBoxHeight);
-    // A display that cannot tell its dpi leaves it 0.
-    float dpi = 0;
-    if (SDL_GetDisplayDPI(0, nullptr, &dpi, nullptr) != 0) dpi = 0;
-    return scaleForDpi(dpi);
-#endif
-}
-
-}  // namespace
-
-SdlPlatform::SdlPlatform(const WindowOptions& options, const KeyBindings& keys) : controls(keys)
+void refuseUnknownScale(const WindowOptions& options)
 {
     if (options.scale != 0 && !isScale(options.scale)) {
         throw RuntimeError("cannot show the window at scale " + std::to_string(options.scale) +
                            ": the scale is a whole number from " + std::to_string(smallestScale) + " to " +
                            std::to_string(largestScale));
     }
+}
+
+void giveHints()
+{
     // The frame is drawn in software; without this SDL would first open a
     // hidden OpenGL window to try an accelerated path, which costs a tenth of
     // a second at start-up and some 80 MB of driver code.
@@ -83,16 +47,65 @@ SdlPlatform::SdlPlatform(const WindowOptions& options, const KeyBindings& keys) 
     // not wherever on the page they are typed.
     SDL_SetHint(SDL_HINT_EMSCRIPTEN_KEYBOARD_ELEMENT, "#canvas");
     leaveOutUnreachableVideoDrivers();
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) failWithSdlError("cannot open the window (is there a display?)");
-    // Without a display SDL falls back to drawing off screen, where nobody
-    // would see the window; that is only wanted when asked for by name.
+}
+
+// Without a display SDL falls back to drawing off screen, where nobody would
+// see the window; that is only wanted when asked for by name.
+void refuseDrawingOffScreen()
+{
     const std::string_view driver = SDL_GetCurrentVideoDriver();
     if ((driver == "offscreen" || driver == "dummy") && !SDL_getenv("SDL_VIDEODRIVER")) {
-        SDL_Quit();
         const char* display = SDL_getenv("DISPLAY");
         throw RuntimeError(std::string("cannot open the window: no display could be opened (DISPLAY ") +
                            (display ? "is \"" + std::string(display) + "\")" : "is not set)"));
     }
+}
+
+// The first display's size, in full screen, where the window covers it.
+// A window placed by the system opens on that display too.
+SDL_Rect displaySize()
+{
+    SDL_DisplayMode desktop{};
+    if (SDL_GetDesktopDisplayMode(0, &desktop) != 0) failWithSdlError("cannot read the display's size");
+    return {0, 0, desktop.w, desktop.h};
+}
+
+// The scale asked for; otherwise, in full screen the largest at which the
+// render box fits the display, and in a window the host's own.
+std::int32_t chooseScale(const WindowOptions& options, const SDL_Rect& display)
+{
+    if (options.scale != 0) return options.scale;
+    if (options.fullscreen) return scaleToFit(display.w, display.h, storedRenderBoxWidth, storedRenderBoxHeight);
+    return host::defaultScale();
+}
+
+// Task bars show the icon compiled into the program.
+void showIcon(SDL_Window* window)
+{
+    const std::span<const unsigned char> icon = embedded::window_icon[0].file;
+    const SdlSurfacePtr image(
+        SDL_LoadBMP_RW(SDL_RWFromConstMem(icon.data(), checked::toInt32(double(icon.size()), "icon size")), 1));
+    if (!image) failWithSdlError("cannot load the window icon");
+    SDL_SetWindowIcon(window, image.get());
+}
+
+}  // namespace
+
+SdlPlatform::SdlVideo::SdlVideo()
+{
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) failWithSdlError("cannot open the window (is there a display?)");
+}
+
+SdlPlatform::SdlVideo::~SdlVideo() { SDL_Quit(); }
+
+void SdlPlatform::DestroyWindow::operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
+
+SdlPlatform::SdlPlatform(const WindowOptions& options, const KeyBindings& keys) : controls(keys)
+{
+    refuseUnknownScale(options);
+    giveHints();
+    video.emplace();
+    refuseDrawingOffScreen();
     const SDL_Rect display = options.fullscreen ? displaySize() : SDL_Rect{};
     scale = chooseScale(options, display);
     // A full-screen window is made the display's size from the start: the
@@ -100,46 +113,26 @@ SdlPlatform::SdlPlatform(const WindowOptions& options, const KeyBindings& keys) 
     const int width = options.fullscreen ? display.w : storedClientWidth * scale;
     const int height = options.fullscreen ? display.h : storedClientHeight * scale;
     const Uint32 fullscreen = options.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
-    window = SDL_CreateWindow(appTitle, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, width, height,
-                              windowFlags | fullscreen);
-    if (!window) {
-        const std::string error = SDL_GetError();
-        SDL_Quit();
-        throw RuntimeError("cannot create the window: " + error);
-    }
-    // Task bars show the icon compiled into the program.
-    const std::span<const unsigned char> icon = embedded::window_icon[0].file;
-    SDL_Surface* iconImage =
-        SDL_LoadBMP_RW(SDL_RWFromConstMem(icon.data(), checked::toInt32(double(icon.size()), "icon size")), 1);
-    if (!iconImage) failWithSdlError("cannot load the window icon");
-    SDL_SetWindowIcon(window, iconImage);
-    SDL_FreeSurface(iconImage);
+    window.reset(SDL_CreateWindow(appTitle, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, width, height,
+                                  SDL_WINDOW_HIDDEN | host::windowFlags() | fullscreen));
+    if (!window) failWithSdlError("cannot create the window");
+    showIcon(window.get());
     pads.emplace();
 }
 
-SdlPlatform::~SdlPlatform()
-{
-    formPixels.reset();
-    pads.reset();
-    SDL_DestroyWindow(window);
-    SDL_Quit();
-}
+SdlPlatform::~SdlPlatform() = default;
 
 void SdlPlatform::Show(FormEvents& form)
 {
-    SDL_ShowWindow(window);
-    SDL_RaiseWindow(window);
+    SDL_ShowWindow(window.get());
+    SDL_RaiseWindow(window.get());
     repaintAll = true;
     form.Form_Resize();
 }
 
 void SdlPlatform::DoEvents(FormEvents& form)
 {
-#ifdef __EMSCRIPTEN__
-    // A page's keys arrive, and its canvas shows the last frame, only while
-    // the program has handed control back to the browser: once a pass, here.
-    browserSleep(0);
-#endif
+    host::beforeEvents(form);
     SDL_Event event;
     while (SDL_PollEvent(&event)) deliver(event, form);
 }
@@ -216,9 +209,6 @@ void SdlPlatform::deliver(const SDL_Event& event, FormEvents& form)
         // SDL hands over the name, which is ours to free.
         const std::unique_ptr<char, decltype(&SDL_free)> fileName(event.drop.file, SDL_free);
         if (fileName) form.Form_OLEDragDrop(fileName.get());
-#ifdef __EMSCRIPTEN__
-        if (fileName) browserLevelDropped(fileName.get());
-#endif
         break;
     }
     default:
@@ -226,27 +216,17 @@ void SdlPlatform::deliver(const SDL_Event& event, FormEvents& form)
     }
 }
 
-// The dialog has no parent window: over its parent it would be placed on
-// that window's middle, which for a window larger than the screen lies out
-// of sight. On its own it is centred on the screen and opens on top.
 void SdlPlatform::ReportError(std::string_view message)
 {
-#ifdef __EMSCRIPTEN__
-    // The page shows the line from stderr in itself; SDL's dialog there
-    // would be an alert() that blocks the page.
-    static_cast<void>(message);
-    return;
-#endif
     const std::string line = reportLine(message);
     endAtOnceOnSignal();
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, appTitle, line.c_str(), nullptr);
+    host::showMessageBox(SDL_MESSAGEBOX_ERROR, line);
 }
 
-// The box has no parent for the same reason as the error dialog. While it is
-// open the game stands still; closing it lets the next pass run. Lines for
-// stderr alone go where a refused command line's would: on Windows with no
-// console to print in, into a message box after all, as nothing else would
-// show them.
+// While the box is open the game stands still; closing it lets the next pass
+// run. Lines for stderr alone go where a refused command line's would: on
+// Windows with no console to print in, into a message box after all, as
+// nothing else would show them.
 void SdlPlatform::ShowRefusal(std::string_view lines, Refusal shown)
 {
     if (shown == Refusal::OnStderr) {
@@ -254,13 +234,7 @@ void SdlPlatform::ShowRefusal(std::string_view lines, Refusal shown)
         return;
     }
     std::cerr << lines << std::flush;
-#ifdef __EMSCRIPTEN__
-    // The page shows the lines in itself.
-    browserRefusal(lines);
-#else
-    const std::string text(lines);
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, appTitle, text.c_str(), nullptr);
-#endif
+    host::showMessageBox(SDL_MESSAGEBOX_WARNING, std::string(lines));
 }
 
 std::int64_t SdlPlatform::GetTickCount() { return millisecondsSinceBoot(); }
@@ -272,14 +246,14 @@ void SdlPlatform::SetCaption(std::string_view text)
     const std::size_t length = std::min(text.size(), caption.size() - 1);
     std::copy_n(text.begin(), length, caption.begin());
     caption[length] = '\0';
-    SDL_SetWindowTitle(window, caption.data());
+    SDL_SetWindowTitle(window.get(), caption.data());
 }
 
 ClientSize SdlPlatform::ClientArea() const
 {
     int width = 0;
     int height = 0;
-    SDL_GetWindowSize(window, &width, &height);
+    SDL_GetWindowSize(window.get(), &width, &height);
     // In whole form pixels: a strip narrower than a block belongs to none.
     return {static_cast<float>(width / scale), static_cast<float>(height / scale)};
 }
@@ -305,11 +279,11 @@ void SdlPlatform::Present(const Surface& picture)
 {
     // Nobody sees a minimised or hidden window: the frame has been drawn and
     // counted, and that is all. The whole window is painted once it shows.
-    if ((SDL_GetWindowFlags(window) & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) != 0) {
+    if ((SDL_GetWindowFlags(window.get()) & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) != 0) {
         repaintAll = true;
         return;
     }
-    SDL_Surface* screen = SDL_GetWindowSurface(window);
+    SDL_Surface* screen = SDL_GetWindowSurface(window.get());
     if (!screen) failWithSdlError("cannot draw into the window");
     SDL_Surface* formSurface = formImage(screen);
 
@@ -336,7 +310,7 @@ void SdlPlatform::Present(const Surface& picture)
         shown = repaintAll ? SDL_Rect{0, 0, screen->w, screen->h}
                            : SDL_Rect{shown.x * scale, shown.y * scale, shown.w * scale, shown.h * scale};
     }
-    if (SDL_UpdateWindowSurfaceRects(window, &shown, 1) != 0) failWithSdlError("cannot show the frame");
+    if (SDL_UpdateWindowSurfaceRects(window.get(), &shown, 1) != 0) failWithSdlError("cannot show the frame");
     repaintAll = false;
     lastLeft = box.x;
     lastTop = box.y;

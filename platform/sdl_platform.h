@@ -43,8 +43,22 @@ private:
     void deliver(const SDL_Event& event, FormEvents& form);
     SDL_Surface* formImage(SDL_Surface* screen);
 
+    // SDL's video, quit once everything made with it has gone: the members
+    // below are released first, whether the platform ends or its
+    // constructor fails.
+    struct SdlVideo {
+        SdlVideo();
+        ~SdlVideo();
+        SdlVideo(const SdlVideo&) = delete;
+        SdlVideo& operator=(const SdlVideo&) = delete;
+    };
+    struct DestroyWindow {
+        void operator()(SDL_Window* window) const;
+    };
+
     FineTimer timer;
-    SDL_Window* window = nullptr;
+    std::optional<SdlVideo> video;
+    std::unique_ptr<SDL_Window, DestroyWindow> window;
     // Every form pixel is shown as a scale x scale block of window pixels.
     std::int32_t scale = 1;
     // Above scale 1 the form is drawn here, in form pixels, and shown
