@@ -40,7 +40,7 @@ class RecordingForm final : public FormEvents {
 public:
     std::vector<Call> calls;
 
-    void Form_Resize() override { calls.push_back({"Form_Resize"}); }
+    void Form_Resize() override {}
     void picRender_KeyDown(std::int16_t& code, std::int16_t&) override { calls.push_back({"KeyDown", code}); }
     void picRender_KeyUp(std::int16_t& code, std::int16_t&) override { calls.push_back({"KeyUp", code}); }
     void Form_QueryUnload(std::int16_t&, std::int16_t&) override { calls.push_back({"Form_QueryUnload"}); }
@@ -145,15 +145,15 @@ TEST_F(SdlPlatformTest, AControllerPluggedInHoldsTheArrowsCodesUntilUnplugged)
     SDL_JoystickDetachVirtual(device);
 }
 
-TEST_F(SdlPlatformTest, CloseRequestsAndResizingReachTheirHandlers)
+// A window manager's close button sends both; SIGINT and SIGTERM, which SDL
+// turns into a quit event, only the first. (A resize is the scaled
+// end-to-end test's, in a real window.)
+TEST_F(SdlPlatformTest, BothCloseRequestsReachTheirHandler)
 {
     push(SDL_Event{.type = SDL_QUIT});
     pushWindowEvent(SDL_WINDOWEVENT_CLOSE);
-    SDL_SetWindowSize(window, 400, 300);
     platform.DoEvents(form);
-    EXPECT_EQ(form.calls, (std::vector<Call>{{"Form_QueryUnload"}, {"Form_QueryUnload"}, {"Form_Resize"}}));
-    EXPECT_EQ(platform.ClientArea().ScaleWidth, 400);
-    EXPECT_EQ(platform.ClientArea().ScaleHeight, 300);
+    EXPECT_EQ(form.calls, (std::vector<Call>{{"Form_QueryUnload"}, {"Form_QueryUnload"}}));
 }
 
 // A corner of the window face, covered and uncovered: only an expose tells
