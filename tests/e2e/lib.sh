@@ -2,9 +2,8 @@
 # Shared by the end-to-end tests and scripts/soak: a private X server, the
 # program running in it, screenshots, and waiting for conditions.
 #
-# The caller sets QUENTAVOX (the program); the tests also set RENDER_REFERENCE,
-# DESKTOP and CAPTION_WATCH (the helper tools built beside them), and
-# check those they use.
+# The caller sets QUENTAVOX (the program); the tests also set RENDER_REFERENCE
+# and DESKTOP (the helper tools built beside them), and check those they use.
 # Everything a test makes goes into $WORK, which is removed when the test
 # passes and kept for a look when it fails.
 
