@@ -8,14 +8,10 @@
 # display and prints its figures; a demo cut short plays up to its damage.
 # Relative names, so that the Windows build under Wine reads the same files.
 source "$(dirname "$0")/lib.sh"
-: "${RENDER_REFERENCE:?}" "${CLOSE_WINDOW:?}"
+: "${RENDER_REFERENCE:?}" "${DESKTOP:?}"
 cd "$WORK"
-# The render box in the window as it is created (see first_frame.sh).
-LEFT=12
-TOP=12
-
 start_window --record walk.qvd
-wait_for_start_view "$WORK/start.bmp"
+wait_for_first_frame "$WORK/start.bmp"
 xdotool windowfocus --sync "$WINDOW"
 xdotool keydown Up sleep 0.6 keydown Right sleep 0.4 keyup Up sleep 0.3 keyup Right
 wait_for_still_frame "$WORK/recorded.bmp" || fail "the view kept changing after the keys were released"
