@@ -5,8 +5,9 @@
 //
 // The file starts with the line "Quentavox demo 1" (the format and its
 // version), then blocks, each a kind letter, the length of its content (32
-// bits), the content and a CRC-32 of the three; numbers are little-endian,
-// a pose is three 32-bit floats (x, y, angle) bit for bit:
+// bits), a 16-bit check of those two, the content and a CRC-32 of it all;
+// numbers are little-endian, a pose is three 32-bit floats (x, y, angle)
+// bit for bit:
 //   H  once, first: the program's version (a byte of length, the text),
 //      the tick length in ms (a byte), the start pose, the level's link
 //      text (16 bits of length, the text)
