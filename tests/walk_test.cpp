@@ -141,8 +141,8 @@ TEST(Walks, ARecordedDemoChangesLevelWhereTheWalkDidAndItsPartPlaysToItsLastBloc
     form.OpenLevel(linkedLevelPicture(levelLink(walled), "walled"), Platform::Refusal::InDialog);
     walk(60);
     const DemoReading part = readDemoFile(file + ".part");
-    EXPECT_EQ(part.problem + part.walk.damage.substr(part.walk.damage.find(':')),
-              ": warning: the demo is cut short after tick " + std::to_string(form.state.ticksRun) + "; played up to there");
+    EXPECT_EQ(part.problem + part.walk.damage, concat(file, ".part: warning: the demo is cut short after tick ",
+                                                      std::to_string(form.state.ticksRun), "; played up to there"));
     walk(10);
     EXPECT_EQ(form.recording->finish(form.state), "");
 
