@@ -66,9 +66,11 @@ check-recipes: deps test-deps docs-deps
 
 bench: deps bench-deps
 	$(CONFIGURE) -DQUENTAVOX_BENCH=ON
-	cmake --build build -j $(JOBS) --target quentavox_bench upscale_bench quentavox bare_window
+	cmake --build build -j $(JOBS) --target quentavox_bench upscale_bench walk_bench quentavox bare_window
 	./build/bench/quentavox_bench
 	./build/bench/upscale_bench
+	./build/bench/walk_bench
+	./build/quentavox --timedemo bench/wall_walk.qvd
 	bench/idle_cpu build/quentavox build/bench/bare_window
 
 # The pictures in docs/, the README's screenshot among them, drawn from the
@@ -186,6 +188,7 @@ test-web-deps:
 	@scripts/install-deps $(TEST_WEB_PACKAGES)
 
 # The page in headless Chromium; the frames it shows are checked with the
-# native build's reference renderer.
+# native build's reference renderer, the angle tables with the native ones.
 test-web: build web test-web-deps
+	cmake --build build-web -j $(JOBS) --target angle_tables
 	ctest --test-dir build-web --output-on-failure -L web

@@ -5,12 +5,13 @@
 #include <array>
 #include <cstdint>
 
+#include "assets/link_letters.h"
 #include "assets/picture_sizes.h"
 #include "base/concat.h"
 
 namespace {
 
-constexpr std::string_view letters = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789-_";
+constexpr std::string_view letters = linkLetters;
 constexpr char version = '1';
 constexpr std::int32_t cellCount = MapCells::Size * MapCells::Size;
 // Eight kinds of run of eight lengths each take the 64 letters: the codes
@@ -26,15 +27,7 @@ constexpr std::int32_t mostLengthLetters = 3;
 static_assert(cellCount - longRun - 1 < 1 << (5 * mostLengthLetters));
 constexpr std::int32_t checksumLetters = 4;
 
-// Each byte's worth as a letter, -1 for a byte that is none.
-constexpr std::array<std::int8_t, 256> letterValues = [] {
-    std::array<std::int8_t, 256> values{};
-    values.fill(-1);
-    for (std::size_t i = 0; i < letters.size(); ++i) values[static_cast<unsigned char>(letters[i])] = std::int8_t(i);
-    return values;
-}();
-
-std::int32_t valueOf(char letter) { return letterValues[static_cast<unsigned char>(letter)]; }
+std::int32_t valueOf(char letter) { return linkLetterValue(letter); }
 
 std::int16_t& cell(MapCells& cells, std::int32_t i) { return cells(i % MapCells::Size, i / MapCells::Size); }
 std::int16_t cell(const MapCells& cells, std::int32_t i) { return cells(i % MapCells::Size, i / MapCells::Size); }

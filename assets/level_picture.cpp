@@ -5,6 +5,8 @@
 #include <string>
 #include <utility>
 
+#include "assets/cells_to_bmp.h"
+#include "assets/level_link.h"
 #include "assets/map_decoding.h"
 #include "assets/picture_file.h"
 #include "assets/picture_report.h"
@@ -45,4 +47,14 @@ LevelPicture readLevelPicture(std::string_view fileName, UnknownColours unknownC
         return refused(report, file.problem);
     }
     return checkLevelPicture(file.bytes, fileName, unknownColours);
+}
+
+LevelPicture linkedLevelPicture(std::string_view link, std::string_view name)
+{
+    const LevelLinkReading reading = readLevelLink(link);
+    if (!reading.problem.empty()) {
+        PictureReport report(name);
+        return refused(report, reading.problem);
+    }
+    return checkLevelPicture(cellsToBmp(reading.cells), name);
 }

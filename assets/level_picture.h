@@ -34,3 +34,8 @@ LevelPicture checkLevelPicture(std::span<const unsigned char> file, std::string_
 // The same for a file on disk, named in UTF-8 (as SDL names a dropped file).
 // Reads no more than the longest level picture, so it never allocates much.
 LevelPicture readLevelPicture(std::string_view fileName, UnknownColours unknownColours = UnknownColours::Error);
+
+// The same for a level that arrives as its link text (assets/level_link.h),
+// drawn as a picture first; a text that is no level link is refused in one
+// line, as a broken file is.
+LevelPicture linkedLevelPicture(std::string_view link, std::string_view name);

@@ -57,8 +57,10 @@ public:
     {
 #ifdef _WIN32
         (void)like;
-        const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, fresh ? CREATE_ALWAYS : CREATE_NEW,
-                                        FILE_ATTRIBUTE_NORMAL, nullptr);
+        // Others may read it meanwhile, as on Linux: a demo being recorded
+        // plays up to its last flushed block.
+        const HANDLE file = CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr,
+                                        fresh ? CREATE_ALWAYS : CREATE_NEW, FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file == INVALID_HANDLE_VALUE) {
             if (taken) *taken = GetLastError() == ERROR_FILE_EXISTS;
             problem = lastError();

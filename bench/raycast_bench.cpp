@@ -7,13 +7,12 @@
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
-#include <cstring>
-#include <ctime>
 #include <functional>
 #include <string>
 #include <vector>
 
 #include "bench/recording_reporter.h"
+#include "gfx/frame_copy.h"
 #include "tests/started_form.h"
 
 namespace {
@@ -57,22 +56,6 @@ std::string sizeName(const Size& size)
     return std::to_string(size.width) + "x" + std::to_string(size.height);
 }
 
-// Microseconds a frame for `frames` copies of `from` into `to`.
-double copyMicroseconds(const Surface& from, Surface& to, benchmark::IterationCount frames)
-{
-    const DeviceContext source = from.hDC();
-    const DeviceContext target = to.hDC();
-    const std::size_t bytes = std::size_t(source.pitch) * std::size_t(source.height) * sizeof(std::uint32_t);
-    // Processor time, as the benchmark library measures it: the program runs
-    // one thread.
-    const std::clock_t start = std::clock();
-    for (benchmark::IterationCount i = 0; i < frames; ++i) {
-        std::memcpy(target.pixels, source.pixels, bytes);
-        benchmark::ClobberMemory();
-    }
-    return double(std::clock() - start) * 1e6 / CLOCKS_PER_SEC / double(frames);
-}
-
 void raycast(benchmark::State& run, StartedForm& world, View view, Size size)
 {
     // Not shown in any window, so Refresh presents nothing.
@@ -84,7 +67,7 @@ void raycast(benchmark::State& run, StartedForm& world, View view, Size size)
         benchmark::ClobberMemory();
     }
     Surface copy(size.width, size.height);
-    run.counters["copy_us"] = copyMicroseconds(frame, copy, run.iterations());
+    run.counters["copy_us"] = frameCopySeconds(frame, copy, run.iterations()) * 1e6;
 }
 
 void printRatios(const RecordingReporter& reporter)

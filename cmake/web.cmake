@@ -24,8 +24,11 @@ add_compile_options(-fexceptions)
 # writing their pictures with FS and their names into memory it allocates.
 # (Not with ccall: while the main loop sleeps, ASYNCIFY makes ccall answer
 # with a promise of main's own result.)
+# Walks never hand control back: ASYNCIFY, which cannot see through the
+# virtual calls they make, need not ready them to be unwound.
+add_link_options("-sASYNCIFY_REMOVE=[\"*Walk*\",\"*Demo*\",\"*Replay*\",\"*Recording*\",\"frmMain::Form_OLEDragDrop*\"]")
 add_link_options(-fexceptions -sASYNCIFY -sALLOW_MEMORY_GROWTH -sENVIRONMENT=web
-  -sEXPORTED_FUNCTIONS=[_main,_malloc,_free,_quentavoxOpenLevel,_quentavoxOpenLevelLink,_quentavoxLevelLink]
+  -sEXPORTED_FUNCTIONS=[_main,_malloc,_free,_quentavoxOpenLevel,_quentavoxOpenLevelLink,_quentavoxLevelLink,_quentavoxRecord,_quentavoxMouse,_quentavoxOpenWalkLink]
   -sEXPORTED_RUNTIME_METHODS=[FS,lengthBytesUTF8,stringToUTF8,UTF8ToString]
   -sINCOMING_MODULE_JS_API=[canvas,print,printErr,onAbort,onRuntimeInitialized])
 # emcc optimises the JavaScript with acorn, which Debian keeps in

@@ -14,6 +14,9 @@
 #include "assets/embedded_pictures.h"
 #include "assets/level_picture.h"
 #include "core/level_watch.h"
+#include "core/walk_recording.h"
+#include "core/walk_replay.h"
+#include "input/mouse_turn.h"
 #include "assets/picture_sizes.h"
 #include "sim/game_state.h"
 #include "core/platform.h"
@@ -61,6 +64,28 @@ public:
     void CheckWatchedLevel();
     std::optional<LevelWatch> levelWatch;
 
+    // Walks. The mouse's sideways motion, gathered over a pass, turns the
+    // player at its first tick; a recording keeps every pass; a replay runs
+    // recorded passes in place of the user's until a walking key takes over.
+    void picRender_MouseMove(std::int16_t& Button, std::int16_t& Shift, float X, float Y) override;
+    // Plays a walk that passed its check from its start.
+    void PlayWalk(Walk walk, std::string name) override;
+    void StartRecording() override;
+    Walk StopRecording() override;
+    // Plays a demo file, or shows why it cannot.
+    void OpenDemo(std::string_view fileName);
+    // After start-up: a recording's header, or a replay's start.
+    void BeginWalks();
+    // Before a pass's wait: the replayed pass, or nothing when none plays.
+    std::optional<WalkPass> NextReplayedPass();
+    void RunPass(const WalkPass& pass);
+    void FlushRecording();
+    MouseTurn mouse;
+    std::optional<WalkRecording> recording;
+    std::optional<WalkReplay> replay;
+    // Whether the last replay stood elsewhere than its recording.
+    bool replayDiffered = false;
+
     // Draws one frame of the view into `picture` and shows it.
     void Raycast(Surface& picture);
     // The rays the last frame was drawn with, left to right.
@@ -78,5 +103,10 @@ public:
     std::array<Surface, textureSlots> picTexture;  // indexed by wall code; 0 is an empty placeholder
 
 private:
+    void StartReplay();
+    void ShowWriteProblem(const std::string& problem, std::string_view what);
+    void EndReplay();
+    void ReplayKey(std::int16_t code, bool down);
+
     Platform& platform;
 };

@@ -7,11 +7,13 @@
 void frmMain::Form_KeyDown(std::int16_t& KeyCode, std::int16_t&)
 {
     state.keyState[checked::index(KeyCode, state.keyState.size(), "keyState key code")] = trueFlag;
+    if (replay) ReplayKey(KeyCode, true);
 }
 
 void frmMain::Form_KeyUp(std::int16_t& KeyCode, std::int16_t&)
 {
     state.keyState[checked::index(KeyCode, state.keyState.size(), "keyState key code")] = falseFlag;
+    if (replay) ReplayKey(KeyCode, false);
 }
 
 void frmMain::picRender_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift)

@@ -8,6 +8,7 @@
 
 #include "base/checked.h"
 #include "core/frmMain.h"
+#include "sim/demo_file.h"
 
 OpenedLevel frmMain::OpenLevel(LevelPicture level, Platform::Refusal shown)
 {
@@ -17,6 +18,7 @@ OpenedLevel frmMain::OpenLevel(LevelPicture level, Platform::Refusal shown)
     }
     picMap = std::move(*level.picture);
     state.mapCells = level.mapCells;
+    if (recording) recording->levelChanged(state.mapCells);
     const std::int64_t cellX = checked::floorToInt(state.playerX, "playerX");
     const std::int64_t cellY = checked::floorToInt(state.playerY, "playerY");
     if (state.mapCells(cellX, cellY) != 0) {
@@ -27,14 +29,22 @@ OpenedLevel frmMain::OpenLevel(LevelPicture level, Platform::Refusal shown)
     return {&state.mapCells, {}};
 }
 
+// A dropped file is a demo or a level picture by what it holds; during a
+// replay it waits until the end.
 void frmMain::Form_OLEDragDrop(std::string_view fileName)
 {
-    OpenLevel(readLevelPicture(fileName), Platform::Refusal::InDialog);
+    if (replay) {
+        replay->droppedFile = fileName;
+    } else if (fileIsDemo(fileName)) {
+        OpenDemo(fileName);
+    } else {
+        OpenLevel(readLevelPicture(fileName), Platform::Refusal::InDialog);
+    }
 }
 
 void frmMain::CheckWatchedLevel()
 {
-    if (levelWatch && levelWatch->changed()) {
+    if (levelWatch && !replay && levelWatch->changed()) {
         OpenLevel(readLevelPicture(levelWatch->fileName()), Platform::Refusal::OnStderr);
     }
 }

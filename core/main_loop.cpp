@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <optional>
 #include <string_view>
 
 #include "base/checked.h"
@@ -52,6 +53,7 @@ void frmMain::Form_Load()
 
     platform.Show(*this);
     SetUpGame();
+    BeginWalks();
     std::int64_t lastTick = platform.GetTickCount();
 
     CaptionBuffer caption{};
@@ -64,11 +66,14 @@ void frmMain::Form_Load()
         // later: a later end would stretch the passes and change how many
         // ticks each one runs, and so how fast the player moves. The
         // platform sleeps through most of the wait, lets no events through,
-        // and returns once the clock has turned to that reading.
-        platform.WaitUntilTick(lastTick + minimumPassMs);
-        const std::int64_t steps = ticksFor(platform.GetTickCount() - lastTick);
-        for (std::int64_t tick = 1; tick <= steps; ++tick) GameCode();
-        state.ticksRun += steps;
+        // and returns once the clock has turned to that reading. A replayed
+        // pass runs the ticks it ran when recorded, and lasts as long as they
+        // take, 8 ms each, but no less than a pass.
+        const std::optional<WalkPass> replayed = NextReplayedPass();
+        const std::int64_t passMs = replayed ? std::max(minimumPassMs, tickMs * replayed->ticks) : minimumPassMs;
+        platform.WaitUntilTick(lastTick + passMs);
+        const auto steps = static_cast<std::int32_t>(ticksFor(platform.GetTickCount() - lastTick));
+        RunPass(replayed ? *replayed : WalkPass{steps, heldActions(state), mouse.take()});
         // Nothing is carried over: the remainder and the ticks' own time are
         // dropped. Also deliberate: a 9 ms pass runs one tick and loses 1 ms,
         // so the player moves slower than one tick per 8 ms, and that is the
@@ -82,6 +87,7 @@ void frmMain::Form_Load()
             fpsTick = platform.GetTickCount();
             platform.SetCaption(frameRateCaption(caption, platform.AppTitle(), state.framesPerSecond));
             CheckWatchedLevel();
+            FlushRecording();
         }
     }
 }
@@ -89,5 +95,6 @@ void frmMain::Form_Load()
 void frmMain::Form_QueryUnload(std::int16_t&, std::int16_t&)
 {
     state.quitRequested = trueFlag;
+    if (recording) ShowWriteProblem(recording->finish(state), "cannot be put in place");
     throw ProgramEnd{};
 }

@@ -12,6 +12,7 @@
 #include "assets/level_picture.h"
 #include "core/stored_window.h"
 #include "gfx/presenter.h"
+#include "sim/walk.h"
 
 class FormEvents;
 
@@ -73,6 +74,14 @@ public:
     // Plays a level from outside instead of the current one, or shows why
     // it cannot (frmMain.h tells how). A web page's levels arrive here.
     virtual OpenedLevel OpenLevel(LevelPicture level, Platform::Refusal shown) = 0;
+    // The mouse moved by X, Y counts while the view holds the pointer.
+    virtual void picRender_MouseMove(std::int16_t&, std::int16_t&, float, float) {}
+    // What a web page asks of walks: one from a link to play from its start,
+    // and the walk from here on recorded into memory, until it is stopped
+    // and handed back.
+    virtual void PlayWalk(Walk, std::string) {}
+    virtual void StartRecording() {}
+    virtual Walk StopRecording() { return {}; }
 
 protected:
     ~FormEvents() = default;

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "base/option_reader.h"
+#include "input/mouse_turn.h"
 #include "platform/sdl_keys.h"
 #include "platform/view_scale.h"
 
@@ -58,18 +59,24 @@ Problem readLevel(Reading& reading, Value file)
     return {};
 }
 
-// A whole number of the scales and nothing else: no sign, no spaces, no
-// fraction. A later one wins, as in most programs.
-Problem readScale(Reading& reading, Value text)
+// A whole number from `lowest` to `highest` and nothing else: no sign, no
+// spaces, no fraction. A later one wins, as in most programs.
+Problem readWhole(std::string_view option, Value text, std::int32_t lowest, std::int32_t highest, std::int32_t& into)
 {
-    if (!text) return "--scale needs a number from " + scaleRange;
+    const std::string range = std::to_string(lowest) + " to " + std::to_string(highest);
+    if (!text) return std::string(option) + " needs a number from " + range;
     std::int32_t value = 0;
     const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
-    if (error != std::errc{} || end != text->data() + text->size() || !isScale(value)) {
-        return "--scale takes a whole number from " + scaleRange + ", not '" + std::string(*text) + "'";
+    if (error != std::errc{} || end != text->data() + text->size() || value < lowest || value > highest) {
+        return std::string(option) + " takes a whole number from " + range + ", not '" + std::string(*text) + "'";
     }
-    reading.command.window.scale = value;
+    into = value;
     return {};
+}
+
+Problem readScale(Reading& reading, Value text)
+{
+    return readWhole("--scale", text, smallestScale, largestScale, reading.command.window.scale);
 }
 
 Problem readPreset(Reading& reading, Value preset)
@@ -83,6 +90,21 @@ Problem readPreset(Reading& reading, Value preset)
         return "--keys takes arrows or wasd, not '" + std::string(*preset) + "'";
     }
     return {};
+}
+
+// A demo to record into, play or time: one at a time.
+Problem readDemo(std::string& file, std::string_view option, Value name)
+{
+    if (!name || name->empty()) return std::string(option) + " needs a demo file, FILE";
+    if (!file.empty()) return "one demo at a time, not '" + file + "' and '" + std::string(*name) + "'";
+    file = *name;
+    return {};
+}
+
+// Degrees per 100 counts of the mouse's motion.
+Problem readMouseSpeed(Reading& reading, Value text)
+{
+    return readWhole("--mouse-speed", text, 1, mostMouseSpeed, reading.command.mouseSpeed);
 }
 
 std::string actionList()
@@ -128,6 +150,11 @@ constexpr Option options[] = {
     {{"--fullscreen"}, [](Reading& r, Value) -> Problem { r.command.window.fullscreen = true; return {}; }},
     {{"--keys", true}, readPreset},
     {{"--bind", true}, readBinding},
+    {{"--mouse"}, [](Reading& r, Value) -> Problem { r.command.window.mouse = true; return {}; }},
+    {{"--mouse-speed", true}, readMouseSpeed},
+    {{"--record", true}, [](Reading& r, Value file) { return readDemo(r.command.record, "--record", file); }},
+    {{"--play", true}, [](Reading& r, Value file) { return readDemo(r.command.play, "--play", file); }},
+    {{"--timedemo", true}, [](Reading& r, Value file) { return readDemo(r.command.timedemo, "--timedemo", file); }},
     {{"--help"}, [](Reading& r, Value) -> Problem { r.command.action = Action::Help; return {}; }},
     {{"--version"}, [](Reading& r, Value) -> Problem { r.command.action = Action::Version; return {}; }},
 };
@@ -155,6 +182,12 @@ struct Pairing {
 };
 constexpr Pairing pairings[] = {
     {"--watch", Pair::Needs, "--level", "--watch needs a level picture to watch"},
+    {"--mouse-speed", Pair::Needs, "--mouse", "--mouse-speed needs --mouse"},
+    {"--play", Pair::Excludes, "--level", "--play takes no level picture: the demo carries its own"},
+    {"--play", Pair::Excludes, "--record", "--play and --record do not go together"},
+    {"--play", Pair::Excludes, "--timedemo", "--play and --timedemo do not go together"},
+    {"--timedemo", Pair::Excludes, "--level", "--timedemo takes no level picture: the demo carries its own"},
+    {"--timedemo", Pair::Excludes, "--record", "--timedemo and --record do not go together"},
 };
 static_assert(std::all_of(std::begin(pairings), std::end(pairings),
                           [](const Pairing& each) {
@@ -206,7 +239,9 @@ CommandLine readCommandLine(std::span<const std::string_view> arguments)
 std::string_view usage()
 {
     static const std::string text = "Usage: quentavox [--scale N] [--fullscreen] [--keys arrows|wasd] [--bind ACTION=KEY]...\n"
-           "                 [[--level] LEVEL.bmp [--watch]]\n"
+           "                 [--mouse [--mouse-speed N]] [[--level] LEVEL.bmp [--watch]] [--record FILE]\n"
+           "       quentavox [--scale N] [--fullscreen] [--keys ...] [--bind ...] [--mouse ...] --play DEMO\n"
+           "       quentavox --timedemo DEMO\n"
            "       quentavox --help | --version\n"
            "Walk through a textured maze in first person.\n"
            "\n"
@@ -231,6 +266,21 @@ std::string_view usage()
            "                 again for one ACTION, one more key. ACTION is forward,\n"
            "                 backward, turn-left, turn-right, step-left or step-right;\n"
            "                 KEY is SDL's name of a key, such as W, Up, Space, Keypad 8\n"
+           "  --mouse        turn with the mouse too: a click into the view captures\n"
+           "                 the pointer, Escape lets it go\n"
+           "  --mouse-speed N\n"
+           "                 turn N degrees for 100 counts of motion, N from 1 to " + std::to_string(mostMouseSpeed) + "\n"
+           "                 (default " + std::to_string(defaultMouseSpeed) + ": half a turn for 3,000 counts)\n"
+           "  --record FILE  record the walk into the demo FILE: written to FILE.part\n"
+           "                 as it goes, and put in FILE's place when the window closes\n"
+           "  --play DEMO    play a recorded walk in the window, then take over from\n"
+           "                 where it ends; a walking key ends it at once. Dropping a\n"
+           "                 demo on the window plays it too\n"
+           "  --timedemo DEMO\n"
+           "                 play a demo as fast as the machine can, with no display,\n"
+           "                 and print the frames a second and the time to draw a\n"
+           "                 frame against a frame copy; exit status 3 when the replay\n"
+           "                 does not end where the demo was recorded\n"
            "  --help         print this help and exit\n"
            "  --version      print the version and exit\n"
            "\n"
@@ -246,4 +296,6 @@ std::string_view usage()
     return text;
 }
 
-std::string versionLine() { return std::string("quentavox ") + QUENTAVOX_VERSION + "\n"; }
+std::string_view programVersion() { return QUENTAVOX_VERSION; }
+
+std::string versionLine() { return "quentavox " + std::string(programVersion()) + "\n"; }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The command line: `quentavox [--scale N] [--fullscreen] [--keys PRESET]
-// [--bind ACTION=KEY]... [[--level] LEVEL.bmp [--watch]]`, `--help` and
-// `--version`. Reading it opens nothing and prints nothing; main() acts on
+// [--bind ACTION=KEY]... [--mouse [--mouse-speed N]] [[--level] LEVEL.bmp
+// [--watch]] [--record FILE]`, the same with `--play DEMO` instead of a level
+// and a recording, `--timedemo DEMO`, `--help` and `--version`. Reading it opens nothing and prints nothing; main() acts on
 // the result.
 
 #include <span>
@@ -10,6 +11,7 @@
 #include <string_view>
 
 #include "input/key_bindings.h"
+#include "input/mouse_turn.h"
 #include "platform/window_options.h"
 
 struct CommandLine {
@@ -27,6 +29,13 @@ struct CommandLine {
     std::string level;
     bool watchLevel = false;
     KeyBindings keys = KeyBindings::arrows();
+    // Degrees per 100 counts of the mouse's motion, with --mouse.
+    std::int32_t mouseSpeed = defaultMouseSpeed;
+    // A demo to record the walk into, to play in the window, or to play as
+    // fast as the machine can with no window; each empty unless given.
+    std::string record;
+    std::string play;
+    std::string timedemo;
 };
 
 // The arguments after the program's name.
@@ -34,5 +43,7 @@ CommandLine readCommandLine(std::span<const std::string_view> arguments);
 
 // The options, the keys and how to quit, ending in a newline.
 std::string_view usage();
+// "1.0.0", as a demo's header keeps it.
+std::string_view programVersion();
 // "quentavox 1.0.0" and a newline.
 std::string versionLine();

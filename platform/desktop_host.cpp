@@ -20,6 +20,8 @@ std::int32_t defaultScale()
 
 void beforeEvents(FormEvents&) {}
 
+bool mouseTurns(bool asked) { return asked; }
+
 // The box has no parent window: over its parent it would be placed on that
 // window's middle, which for a window larger than the screen lies out of
 // sight. On its own it is centred on the screen and opens on top.

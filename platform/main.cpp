@@ -8,6 +8,7 @@
 #include <string>
 #include <string_view>
 #include <utility>
+#include <variant>
 #include <vector>
 
 #include "assets/level_picture.h"
@@ -17,6 +18,7 @@
 #include "platform/command_line.h"
 #include "platform/user_text.h"
 #include "platform/utf8_arguments.h"
+#include "platform/walk_options.h"
 
 int main(int argc, char** argv)
 {
@@ -41,6 +43,12 @@ int main(int argc, char** argv)
         showUserText(command.problem + "\n" + std::string(usage()), UserStream::Error);
         return 2;
     }
+    if (!command.timedemo.empty()) return runTimedemoCommand(command.timedemo);
+    auto walks = prepareWalks(command);
+    if (const auto* refusal = std::get_if<std::string>(&walks)) {
+        showUserText(*refusal + "\n", UserStream::Error);
+        return 2;
+    }
 
     // A watched level's first look is taken before the level is read, so a
     // save made while the window opens is played as soon as it is open.
@@ -62,6 +70,7 @@ int main(int argc, char** argv)
         frmMain form(*platform);
         if (level) form.OpenLevel(std::move(*level), Platform::Refusal::InDialog);
         form.levelWatch = std::move(watch);
+        startWalks(form, std::move(std::get<WalkStart>(walks)), command);
         form.Form_Load();
     } catch (const ProgramEnd&) {
         return 0;

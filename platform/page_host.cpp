@@ -3,6 +3,7 @@
 
 #include "platform/browser_clock.h"
 #include "platform/page_levels.h"
+#include "platform/page_walks.h"
 
 namespace host {
 
@@ -18,7 +19,10 @@ void beforeEvents(FormEvents& form)
 {
     browserSleep(0);
     openPageLevels(form);
+    playPageWalks(form);
 }
+
+bool mouseTurns(bool) { return pageMouseTurns(); }
 
 // The page shows a run-time error from stderr, and a refused level from
 // what OpenLevel answered, in itself; SDL's box would be an alert() that

@@ -100,7 +100,8 @@ SdlPlatform::SdlVideo::~SdlVideo() { SDL_Quit(); }
 
 void SdlPlatform::DestroyWindow::operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
 
-SdlPlatform::SdlPlatform(const WindowOptions& options, const KeyBindings& keys) : controls(keys)
+SdlPlatform::SdlPlatform(const WindowOptions& options, const KeyBindings& keys)
+    : mouseAsked(options.mouse), controls(keys)
 {
     refuseUnknownScale(options);
     giveHints();
@@ -133,6 +134,7 @@ void SdlPlatform::Show(FormEvents& form)
 void SdlPlatform::DoEvents(FormEvents& form)
 {
     host::beforeEvents(form);
+    pointer.allow(host::mouseTurns(mouseAsked));
     SDL_Event event;
     while (SDL_PollEvent(&event)) deliver(event, form);
 }
@@ -174,6 +176,7 @@ void SdlPlatform::deliver(const SDL_Event& event, FormEvents& form)
 {
     FormKeys keys(form);
     if (pads && pads->deliver(event, controls, keys)) return;
+    if (pointer.deliver(event, view, scale, form)) return;
     switch (event.type) {
     case SDL_QUIT:
         requestClose(form);
@@ -288,6 +291,7 @@ void SdlPlatform::Present(const Surface& picture)
     SDL_Surface* formSurface = formImage(screen);
 
     const auto [box, inside] = boxPlace(picture);
+    view = inside;
     if (box.x != lastLeft || box.y != lastTop) repaintAll = true;
     // While nobody touches a key the view is the same frame, pass after
     // pass; sending the window what it shows already would take most of

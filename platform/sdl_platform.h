@@ -13,6 +13,7 @@
 #include "input/controls.h"
 #include "platform/game_controllers.h"
 #include "platform/fine_timer.h"
+#include "platform/pointer_capture.h"
 #include "platform/window_options.h"
 
 struct SDL_Window;
@@ -69,6 +70,11 @@ private:
     bool repaintAll = true;
     std::int32_t lastLeft = 0;
     std::int32_t lastTop = 0;
+    // With --mouse, or the page's "Mouse", a click into the view (as the
+    // last frame placed it) captures the pointer to turn the player.
+    bool mouseAsked = false;
+    PointerCapture pointer;
+    SDL_Rect view{};
     // The keyboard and the game controllers, as the keys the form sees held.
     Controls controls;
     std::optional<GameControllers> pads;

@@ -18,6 +18,9 @@ std::uint32_t windowFlags();
 std::int32_t defaultScale();
 // Runs first in each DoEvents, before SDL's events are read.
 void beforeEvents(FormEvents& form);
+// Whether the mouse turns the player: as the command line asked, or as the
+// page's "Mouse" says.
+bool mouseTurns(bool asked);
 // An SDL message box with the given flags, the application's title and the
 // text, returning when it is answered; where there is none, nothing.
 void showMessageBox(std::uint32_t flags, const std::string& text);

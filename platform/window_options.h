@@ -9,4 +9,7 @@ struct WindowOptions {
     // display's own: its dpi over 96, rounded, at least 1.
     std::int32_t scale = 0;
     bool fullscreen = false;
+    // A click into the view captures the pointer, whose motion turns the
+    // player.
+    bool mouse = false;
 };

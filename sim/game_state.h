@@ -20,6 +20,9 @@ struct GameState {
     std::array<Flag, vk::codeCount> keyState{};  // indexed by virtual-key code
     MapCells mapCells;
     Flag quitRequested = falseFlag;
+    // Whole degrees the mouse turned the player during the last pass; the
+    // pass's first tick turns by them and clears them.
+    std::int16_t mouseTurn = 0;
     // Simulation ticks run since start-up. The game never reads it; it lets a
     // test count ticks instead of inferring them from where the player went.
     std::int64_t ticksRun = 0;

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstddef>
 #include <optional>
+#include <utility>
 
 #include "angles/angles.h"
 #include "base/checked.h"
@@ -51,7 +52,8 @@ void runTick(GameState& state)
 {
     const auto held = [&state](std::size_t code) { return state.keyState[code] != falseFlag; };
 
-    // Left then right, so holding both cancels.
+    // The mouse first, then left then right, so holding both keys cancels.
+    if (state.mouseTurn != 0) state.playerAngle = turned(state.playerAngle, std::exchange(state.mouseTurn, 0));
     if (held(leftArrow)) state.playerAngle = turned(state.playerAngle, -turningStep);
     if (held(rightArrow)) state.playerAngle = turned(state.playerAngle, turningStep);
     // Whole turns are dropped so that the angle, and the angle plus the

@@ -42,6 +42,9 @@ TEST(CommandLine, ALevelIsNamedAloneOrAfterLevelAndWatchedOnRequest)
         EXPECT_EQ(command.level, "my level.bmp");
         EXPECT_FALSE(command.watchLevel);
     }
+    const CommandLine recorded = read({"--mouse", "--mouse-speed=12", "--record", "a.qvd", "--watch", "maze.bmp"});
+    EXPECT_EQ(recorded.record, "a.qvd");
+    EXPECT_TRUE(recorded.window.mouse && recorded.mouseSpeed == 12 && recorded.watchLevel) << recorded.problem;
     const CommandLine watched = read({"--watch", "--scale", "2", "maze.bmp"});
     EXPECT_EQ(watched.level, "maze.bmp");
     EXPECT_TRUE(watched.watchLevel);
@@ -76,7 +79,15 @@ TEST(CommandLine, AnythingElseIsRefusedWithOneLine)
              {{"--keys"}, "quentavox: --keys needs arrows or wasd"},
              {{"--keys", "WASD"}, "quentavox: --keys takes arrows or wasd, not 'WASD'"},
              {{"--bind"}, "quentavox: --bind needs ACTION=KEY"},
-             {{"--bind", "forward"}, "quentavox: --bind takes ACTION=KEY, not 'forward'"}}) {
+             {{"--bind", "forward"}, "quentavox: --bind takes ACTION=KEY, not 'forward'"},
+             {{"--mouse", "--mouse-speed", "361"}, "quentavox: --mouse-speed takes a whole number from 1 to 360, not '361'"},
+             {{"--mouse-speed", "7"}, "quentavox: --mouse-speed needs --mouse"},
+             {{"--record"}, "quentavox: --record needs a demo file, FILE"},
+             {{"--play", "a.qvd", "b.bmp"}, "quentavox: --play takes no level picture: the demo carries its own"},
+             {{"--record", "a.qvd", "--play", "b.qvd"}, "quentavox: --play and --record do not go together"},
+             {{"--play", "a.qvd", "--timedemo", "b.qvd"}, "quentavox: --play and --timedemo do not go together"},
+             {{"--timedemo", "a.qvd", "--level=b.bmp"}, "quentavox: --timedemo takes no level picture: the demo carries its own"},
+             {{"--timedemo", "a.qvd", "--record", "b.qvd"}, "quentavox: --timedemo and --record do not go together"}}) {
         const CommandLine command = read(arguments);
         EXPECT_EQ(command.action, Action::Refuse) << problem;
         EXPECT_EQ(command.problem, problem);

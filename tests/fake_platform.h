@@ -17,13 +17,14 @@
 class FakePlatform final : public Platform {
 public:
     struct Event {
-        enum Kind { KeyDown, KeyUp, Close, Advance } kind;
-        int value = 0;  // the key code, or the milliseconds to advance
+        enum Kind { KeyDown, KeyUp, Close, Advance, MouseMove } kind;
+        int value = 0;  // the key code, the milliseconds to advance, or the mouse's counts to the right
     };
     static Event keyDown(int code) { return {Event::KeyDown, code}; }
     static Event keyUp(int code) { return {Event::KeyUp, code}; }
     static Event close() { return {Event::Close}; }
     static Event advance(int ms) { return {Event::Advance, ms}; }
+    static Event mouseMove(int counts) { return {Event::MouseMove, counts}; }
 
     // One list of events for each call of DoEvents, in order.
     std::deque<std::vector<Event>> script;
@@ -103,6 +104,9 @@ private:
         case Event::Advance:
             now += event.value;
             idleReads = 0;
+            break;
+        case Event::MouseMove:
+            form.picRender_MouseMove(code, shift, float(event.value), 0);
             break;
         }
     }

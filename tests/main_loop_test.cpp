@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include <gtest/gtest.h>
 
+#include <array>
+#include <numeric>
+#include <random>
 #include <vector>
 
+#include "base/concat.h"
 #include "core/frmMain.h"
 #include "input/key_codes.h"
 #include "tests/fake_platform.h"
@@ -121,4 +125,61 @@ TEST(MainLoop, AKeyPressedAndReleasedWithinOnePassLeavesNoTrace)
     EXPECT_EQ(run.ticks(), 6);
     EXPECT_EQ(run.form.state.playerAngle, 0.0f);
     EXPECT_EQ(run.form.state.playerY, 2.5f);
+}
+
+// The mouse's turn of a pass is taken at its first tick; the fraction left
+// over is kept.
+TEST(MainLoop, TheMouseTurnsByWholeDegreesAtThePassesFirstTick)
+{
+    ScriptedRun run({{FakePlatform::mouseMove(1010), FakePlatform::advance(16)}, {FakePlatform::mouseMove(-10)}});
+    run.toTheEnd();
+    EXPECT_EQ(run.form.state.playerAngle, 60.0f);
+}
+
+// Passes of 9, 16, 30 and 100 ms with keys and the mouse, recorded; the
+// replay runs the same ticks, 8 ms each, and ends in the same pose, bit for
+// bit. A walking key pressed during a replay takes over there.
+TEST(MainLoop, AWalkRecordedThroughTheLoopReplaysToTheSamePose)
+{
+    std::mt19937 random(3);
+    ScriptedRun recorded({});
+    std::vector<std::int64_t> ticks;
+    for (int pass = 0; pass < 300; ++pass) {
+        const int ms = std::array{9, 16, 30, 100}[random() % 4];
+        ticks.push_back(ms / 8);
+        std::vector<Event> events{FakePlatform::advance(ms)};
+        const int code = actionCodes[random() % actionCount];
+        if (random() % 4 == 0) events.push_back(random() % 2 ? FakePlatform::keyDown(code) : FakePlatform::keyUp(code));
+        if (random() % 6 == 0) events.push_back(FakePlatform::mouseMove(int(random() % 601) - 300));
+        recorded.platform.script.push_back(events);
+    }
+    recorded.form.recording.emplace();
+    recorded.toTheEnd();
+    const Walk& walk = recorded.form.recording->walk();
+    EXPECT_EQ(walk.ticks, recorded.ticks());
+    EXPECT_NE(recorded.form.state.playerX, 2.5f);
+    EXPECT_GT(walk.checkpoints.size(), 5u);
+
+    ScriptedRun replayed({});
+    replayed.platform.script.resize(400);
+    replayed.form.replay.emplace(walk, "walk");
+    const std::int64_t start = replayed.platform.now;
+    replayed.toTheEnd();
+    EXPECT_EQ(poseOf(replayed.form.state), poseOf(recorded.form.state));
+    EXPECT_FALSE(replayed.form.replayDiffered);
+    std::int64_t replayMs = 0;
+    for (const std::int64_t each : ticks) replayMs += std::max<std::int64_t>(9, 8 * each);
+    EXPECT_EQ(replayed.platform.waitedFor[299], start + replayMs);
+    const auto played = [&](std::int64_t ticks) { return concat("walk: played ", std::to_string(ticks), " of "); };
+    EXPECT_EQ(replayed.platform.refusals.back().lines,
+              concat(played(walk.ticks), std::to_string(walk.ticks), " ticks; the final pose equals the recording's\n"));
+
+    ScriptedRun stopped({});
+    stopped.platform.script.resize(20);
+    stopped.platform.script[2] = {FakePlatform::keyUp(vk::upArrow)};
+    stopped.platform.script[9] = {FakePlatform::keyDown(vk::upArrow)};
+    stopped.form.replay.emplace(walk, "walk");
+    stopped.toTheEnd();
+    EXPECT_TRUE(stopped.platform.refusals.back().lines.starts_with(played(std::reduce(ticks.begin(), ticks.begin() + 9))));
+    EXPECT_NE(stopped.form.state.keyState[vk::upArrow], falseFlag);
 }

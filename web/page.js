@@ -14,16 +14,20 @@
   const levelStatus = document.getElementById("level-status");
   const linkField = document.getElementById("link");
   const refusalBox = document.getElementById("refusal");
+  const recordButton = document.getElementById("record");
+  const stopButton = document.getElementById("stop");
+  const mouseBox = document.getElementById("mouse");
   let started = false;
   let failed = false;
+  // The link of the walk recorded or opened last, "LEVEL&walk=WALK".
+  let walkLink = "";
 
   function showError(text) {
     failed = true;
     errorBox.textContent = (errorBox.hidden ? "" : errorBox.textContent + "\n") + text;
     errorBox.hidden = false;
     hint.textContent = "Quentavox has stopped. Reload the page to start it again.";
-    openButton.disabled = true;
-    copyButton.disabled = true;
+    for (const control of [openButton, copyButton, recordButton, stopButton, mouseBox]) control.disabled = true;
   }
 
   function stopped(what) {
@@ -81,9 +85,9 @@
   // such a picture inside the program. A refused level leaves the game as it
   // was, and says why.
 
-  // More than any level link takes: a longer one is refused by its length
-  // alone, and is never copied whole into the program.
-  const MOST_LINK_CHARACTERS = 8192;
+  // More than any level link and walk link take together: a longer one is
+  // refused by its length alone, and is never copied whole into the program.
+  const MOST_LINK_CHARACTERS = 4101 + "&walk=".length + 65536;
   const whenStarted = [];
 
   // Once the program has stopped, nothing more is handed to it.
@@ -130,12 +134,21 @@
     });
   }
 
+  // "#level=LEVEL", or "#level=LEVEL&walk=WALK": a walk in its level, which
+  // plays, then hands over.
   function openLink() {
     const found = /^#level=(.*)$/s.exec(location.hash);
     if (!found) return;
     onceStarted(function () {
-      const problem = call("quentavoxOpenLevelLink", found[1].slice(0, MOST_LINK_CHARACTERS));
-      if (problem) showRefusal(problem.charAt(0).toUpperCase() + problem.slice(1) + ". The game goes on as it was.");
+      const text = found[1].slice(0, MOST_LINK_CHARACTERS);
+      const walk = text.includes("&walk=");
+      const problem = call(walk ? "quentavoxOpenWalkLink" : "quentavoxOpenLevelLink", text);
+      if (problem) {
+        showRefusal(problem.charAt(0).toUpperCase() + problem.slice(1) + ". The game goes on as it was.");
+      } else if (walk) {
+        walkLink = text;
+        levelStatus.textContent = "Playing the walk link.";
+      }
     });
   }
   window.addEventListener("hashchange", openLink);
@@ -151,6 +164,7 @@
     refusalBox.hidden = true;
     linkField.hidden = true;
     levelStatus.textContent = "Playing " + level.file + ".";
+    walkLink = "";
     // The address names a level only while that level is played.
     if (!level.fromLink && location.hash) history.replaceState(null, "", location.href.replace(/#.*$/s, ""));
   });
@@ -163,8 +177,32 @@
     canvas.focus();
   });
 
+  // Walks. "Record" records the walk from here on in the program's memory;
+  // "Stop" ends it, and "Copy link" then gives it with the level it began
+  // in, until another level is opened.
+  function recording(on) {
+    Module._quentavoxRecord(on);
+    recordButton.disabled = on;
+    stopButton.disabled = !on;
+    levelStatus.textContent = on ? "Recording…" : "";
+    canvas.focus();
+  }
+  recordButton.addEventListener("click", function () { recording(true); });
+  stopButton.addEventListener("click", function () { recording(false); });
+  window.addEventListener("quentavoxwalk", function (event) {
+    walkLink = event.detail.link;
+    levelStatus.textContent = "Recorded a walk of " + event.detail.seconds.toFixed(1) + " s: " +
+      (walkLink ? "Copy link gives it." : "too long for a link; Copy link gives the level alone.");
+  });
+  // A click into the picture then captures the pointer, whose sideways
+  // motion turns; Escape frees it, which the program hears of here.
+  function mouse(freed) { Module._quentavoxMouse(mouseBox.checked, freed); }
+  mouseBox.addEventListener("change", function () { mouse(false); canvas.focus(); });
+  document.addEventListener("pointerlockchange", function () { if (!document.pointerLockElement) mouse(true); });
+
   copyButton.addEventListener("click", function () {
-    const link = location.href.replace(/#.*$/s, "") + "#level=" + Module.UTF8ToString(Module._quentavoxLevelLink());
+    const link = location.href.replace(/#.*$/s, "") + "#level=" +
+      (walkLink || Module.UTF8ToString(Module._quentavoxLevelLink()));
     // Where the browser keeps the clipboard to itself, the link is shown to copy by hand.
     function show() {
       linkField.value = link;
@@ -217,14 +255,15 @@
     printErr: function (text) {
       console.error(text);
       if (errorLine.test(text)) showError(text);
+      // A walk played to its end, or to a key that took over.
+      if (/^the walk link: played /.test(text)) levelStatus.textContent = "The walk link " + text.slice(15);
     },
     onRuntimeInitialized: function () {
       started = true;
       // The folder the pictures are written to, named as their files are.
       Module.FS.mkdir("/levels");
       Module.FS.chdir("/levels");
-      openButton.disabled = failed;
-      copyButton.disabled = failed;
+      for (const control of [openButton, copyButton, recordButton, mouseBox]) control.disabled = failed;
       whenStarted.splice(0).forEach(onceStarted);
       canvas.focus();
       showHint();

@@ -20,6 +20,9 @@
 //   render_reference --level LEVEL.bmp ...
 //       draws the views in the level of that picture, as the program plays
 //       it when given the picture; it must keep the level's rules.
+//   render_reference --demo DEMO ...
+//       draws the views from where the demo ends, as its end records it, in
+//       the level it ends in.
 
 #include <SDL.h>
 
@@ -36,6 +39,7 @@
 #include "base/file_bytes.h"
 #include "gfx/client_area.h"
 #include "input/key_codes.h"
+#include "sim/demo_file.h"
 #include "tests/pixels.h"
 #include "tests/started_form.h"
 
@@ -72,10 +76,12 @@ int main(int argc, char** argv)
     std::vector<std::string_view> arguments(argv + 1, argv + argc);
     bool wholeWindow = false;
     std::string level;
-    while (!arguments.empty() && (arguments[0] == "--window" || (arguments[0] == "--level" && arguments.size() > 1))) {
+    std::string demo;
+    while (!arguments.empty() && (arguments[0] == "--window" || (arguments[0] == "--level" && arguments.size() > 1)
+                                  || (arguments[0] == "--demo" && arguments.size() > 1))) {
         wholeWindow = wholeWindow || arguments[0] == "--window";
-        if (arguments[0] == "--level") level = arguments[1];
-        arguments.erase(arguments.begin(), arguments.begin() + (arguments[0] == "--level" ? 2 : 1));
+        if (arguments[0] != "--window") (arguments[0] == "--level" ? level : demo) = arguments[1];
+        arguments.erase(arguments.begin(), arguments.begin() + (arguments[0] == "--window" ? 1 : 2));
     }
     std::vector<Hold> holds;
     for (std::size_t i = 3; i < arguments.size(); ++i) {
@@ -83,7 +89,8 @@ int main(int argc, char** argv)
     }
     if (arguments.size() < 3 || holds.size() != arguments.size() - 3) {
         std::fprintf(stderr,
-                     "usage: render_reference [--window] [--level LEVEL.bmp] SHOT.bmp LEFT TOP [KEY:TICKS...]\n");
+                     "usage: render_reference [--window] [--level LEVEL.bmp | --demo DEMO] SHOT.bmp LEFT TOP "
+                     "[KEY:TICKS...]\n");
         return 2;
     }
     // A file that cannot be read is no picture either.
@@ -95,6 +102,17 @@ int main(int argc, char** argv)
     if (!level.empty() && !form.OpenLevel(readLevelPicture(level), Platform::Refusal::OnStderr)) {
         std::fputs(program.platform.refusals.back().lines.c_str(), stderr);
         return 2;
+    }
+    if (!demo.empty()) {
+        DemoReading reading = readDemoFile(demo);
+        if (!reading.problem.empty() || !reading.walk.end) {
+            std::fprintf(stderr, "%s\n", reading.problem.empty() ? "the demo has no end" : reading.problem.c_str());
+            return 2;
+        }
+        const Pose end = reading.walk.end->pose;
+        form.PlayWalk(std::move(reading.walk), demo);
+        while (const std::optional<WalkPass> pass = form.NextReplayedPass()) form.RunPass(*pass);
+        place(form.state, end);
     }
     // The box where the shot shows it.
     form.picRender.Left = static_cast<float>(std::atoi(std::string(arguments[1]).c_str()));

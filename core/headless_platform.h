@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+// A platform with nothing to show anything on, for running the game without
+// a display: a frame is drawn and dropped, the clock stands still, and the
+// lines meant for the user are kept.
+
+#include <string>
+#include <string_view>
+
+#include "core/platform.h"
+
+class HeadlessPlatform final : public Platform {
+public:
+    void Show(FormEvents& form) override { form.Form_Resize(); }
+    void DoEvents(FormEvents&) override {}
+    std::int64_t GetTickCount() override { return 0; }
+    void WaitUntilTick(std::int64_t) override {}
+    void SetCaption(std::string_view) override {}
+    ClientSize ClientArea() const override { return {storedClientWidth, storedClientHeight}; }
+    void Present(const Surface&) override {}
+    void ReportError(std::string_view) override {}
+    void ShowRefusal(std::string_view text, Refusal) override { lines += text; }
+
+    std::string lines;
+};
