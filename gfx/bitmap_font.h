@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// A small bitmap font of printable ASCII for the diagram's labels, so the
-// text comes out the same on every machine without a font library.
+// A small bitmap font of printable ASCII for the map panel's status line and
+// the ray diagram's labels, so the text comes out the same on every machine
+// without a font library.
 
 #include <cstdint>
 

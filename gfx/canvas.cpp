@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "tools/ray_diagram/canvas.h"
+#include "gfx/canvas.h"
 
 #include <algorithm>
 #include <cmath>
 
 #include "base/checked.h"
-#include "tools/ray_diagram/bitmap_font.h"
+#include "gfx/bitmap_font.h"
 
 namespace {
 
@@ -50,8 +50,13 @@ void Canvas::line(double x0, double y0, double x1, double y1, Rgb colour, std::i
     for (std::int32_t i = 0; i <= count; ++i) {
         if (dash > 0 && (i / dash) % 2 == 1) continue;
         const double t = count == 0 ? 0 : static_cast<double>(i) / count;
-        fill(pixelOf(x0 + (x1 - x0) * t) - before, pixelOf(y0 + (y1 - y0) * t) - before, thickness, thickness,
-             colour);
+        const std::int32_t x = pixelOf(x0 + (x1 - x0) * t);
+        const std::int32_t y = pixelOf(y0 + (y1 - y0) * t);
+        if (thickness == 1) {
+            plot(x, y, colour);
+        } else {
+            fill(x - before, y - before, thickness, thickness, colour);
+        }
     }
 }
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "tools/ray_diagram/bitmap_font.h"
+#include "gfx/bitmap_font.h"
 
 #include <array>
 #include <string_view>
