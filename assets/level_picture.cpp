@@ -8,13 +8,34 @@
 #include "assets/map_decoding.h"
 #include "assets/picture_file.h"
 #include "assets/picture_report.h"
+#include "base/concat.h"
 
 namespace {
 
-LevelPicture refused(PictureReport& report, std::string_view problem)
+// The picture, or nothing when the report now says why not.
+std::optional<Surface> decoded(std::span<const unsigned char> file, PictureReport& report)
 {
-    report.add(true, problem);
-    return {std::nullopt, {}, report.lines()};
+    const std::string problem = pictureProblem(file, mapPictureSize, true);
+    if (!problem.empty()) {
+        report.add(true, problem);
+        return std::nullopt;
+    }
+    std::string decodeProblem;
+    std::optional<Surface> picture = Surface::decodeBmp(file, decodeProblem);
+    if (!picture) report.add(true, decodeProblem);
+    return picture;
+}
+
+// The file's bytes, or nothing when the report now says why not.
+std::optional<std::vector<unsigned char>> bytesOf(std::string_view fileName, PictureReport& report)
+{
+    const std::u8string utf8(fileName.begin(), fileName.end());
+    PictureFile file = readPictureFile(std::filesystem::path(utf8), mapPictureSize, true);
+    if (!file.problem.empty()) {
+        report.add(true, file.problem);
+        return std::nullopt;
+    }
+    return std::move(file.bytes);
 }
 
 }  // namespace
@@ -23,11 +44,8 @@ LevelPicture checkLevelPicture(std::span<const unsigned char> file, std::string_
                                UnknownColours unknownColours)
 {
     PictureReport report(name);
-    const std::string problem = pictureProblem(file, mapPictureSize, true);
-    if (!problem.empty()) return refused(report, problem);
-    std::string decodeProblem;
-    std::optional<Surface> picture = Surface::decodeBmp(file, decodeProblem);
-    if (!picture) return refused(report, decodeProblem);
+    std::optional<Surface> picture = decoded(file, report);
+    if (!picture) return {std::nullopt, {}, report.lines()};
     for (const BrokenRule& rule : checkLevel(*picture, unknownColours)) report.add(rule);
     if (report.errors() > 0) return {std::nullopt, {}, report.lines()};
 
@@ -38,11 +56,24 @@ LevelPicture checkLevelPicture(std::span<const unsigned char> file, std::string_
 
 LevelPicture readLevelPicture(std::string_view fileName, UnknownColours unknownColours)
 {
-    const std::u8string utf8(fileName.begin(), fileName.end());
-    PictureFile file = readPictureFile(std::filesystem::path(utf8), mapPictureSize, true);
-    if (!file.problem.empty()) {
-        PictureReport report(fileName);
-        return refused(report, file.problem);
+    PictureReport report(fileName);
+    const std::optional<std::vector<unsigned char>> bytes = bytesOf(fileName, report);
+    if (!bytes) return {std::nullopt, {}, report.lines()};
+    return checkLevelPicture(*bytes, fileName, unknownColours);
+}
+
+LevelToEdit readLevelToEdit(std::string_view fileName)
+{
+    std::error_code error;
+    if (!std::filesystem::exists(std::filesystem::path(std::u8string(fileName.begin(), fileName.end())), error) &&
+        !error) {
+        return {MendedLevel{walledHall(), {}}, {}, true};
     }
-    return checkLevelPicture(file.bytes, fileName, unknownColours);
+    PictureReport report(fileName);
+    const std::optional<std::vector<unsigned char>> bytes = bytesOf(fileName, report);
+    const std::optional<Surface> picture = bytes ? decoded(*bytes, report) : std::nullopt;
+    if (!picture) return {std::nullopt, report.lines(), false};
+    LevelToEdit edited{mendLevel(*picture), {}, false};
+    for (const std::string& mend : edited.level->mends) edited.lines += concat(fileName, ": mended: ", mend, "\n");
+    return edited;
 }

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "assets/level_mending.h"
 #include "assets/level_rules.h"
 #include "assets/map_cells.h"
 #include "gfx/surface.h"
@@ -34,3 +35,15 @@ LevelPicture checkLevelPicture(std::span<const unsigned char> file, std::string_
 // The same for a file on disk, named in UTF-8 (as SDL names a dropped file).
 // Reads no more than the longest level picture, so it never allocates much.
 LevelPicture readLevelPicture(std::string_view fileName, UnknownColours unknownColours = UnknownColours::Error);
+
+// A level picture to edit. One that does not exist yet is a walled hall
+// (`isNew`). One that breaks a rule comes mended, each mend a line
+// "NAME: mended: ..." in `lines`; only a file that is not a readable picture
+// of the level's size is refused (no `level`), with the lines a level
+// refused for play has.
+struct LevelToEdit {
+    std::optional<MendedLevel> level;
+    std::string lines;
+    bool isNew = false;
+};
+LevelToEdit readLevelToEdit(std::string_view fileName);

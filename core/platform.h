@@ -6,6 +6,8 @@
 // (tests) scripts the clock and the events.
 
 #include <cstdint>
+#include <span>
+#include <string>
 #include <string_view>
 
 #include "core/stored_window.h"
@@ -22,10 +24,22 @@ public:
     // SDL's drop-file event. The web page raises the same event after it has
     // written the picture it was given into the program's file system.
     virtual void Form_OLEDragDrop(std::string_view fileName) = 0;
+    // The map panel, while it is shown: the mouse over it (or dragged from
+    // it), in form pixels from the client area's top-left corner, and the
+    // keys that belong to it (core/panel_keys.h). Button and Shift are masks
+    // of the constants below. A form with no panel ignores them.
+    virtual void picMap_MouseDown(std::int16_t&, std::int16_t&, float&, float&) {}
+    virtual void picMap_MouseMove(std::int16_t&, std::int16_t&, float&, float&) {}
+    virtual void picMap_MouseUp(std::int16_t&, std::int16_t&, float&, float&) {}
+    virtual void picMap_KeyDown(std::int16_t&, std::int16_t&) {}
 
 protected:
     ~FormEvents() = default;
 };
+
+// The masks of the mouse events' Button and of every event's Shift.
+inline constexpr std::int16_t vbLeftButton = 1, vbRightButton = 2, vbMiddleButton = 4;
+inline constexpr std::int16_t vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4;
 
 struct ClientSize {
     float ScaleWidth = 0;
@@ -62,6 +76,19 @@ public:
     // the lines go to stderr alone, which the page shows.
     enum class Refusal { OnStderr, InDialog };
     virtual void ShowRefusal(std::string_view lines, Refusal shown) = 0;
+
+    // The map panel is shown beside the render box from now on, or none is
+    // (nullptr), and the client area wants to be `wanted`: in a window the
+    // window takes that size, in full screen the scale becomes the largest
+    // at which it fits unless one was asked for.
+    virtual void ShowPanel(const Surface* panel, ClientSize wanted) { static_cast<void>(panel), static_cast<void>(wanted); }
+    // Closing with unsaved edits: asks whether to save them, in a dialog
+    // with the buttons Save, Discard and Cancel.
+    enum class SaveAnswer { Save, Discard, Cancel };
+    virtual SaveAnswer AskToSave(std::string_view question) { return static_cast<void>(question), SaveAnswer::Cancel; }
+    // Writes a file the user saves, whole or not at all (the old file kept);
+    // "" once it is written, otherwise why not, in plain words.
+    virtual std::string SaveFile(const std::string& fileName, std::span<const unsigned char> bytes);
 };
 
 // Thrown to end the program at once; main() answers it with exit status 0.

@@ -17,13 +17,21 @@
 class FakePlatform final : public Platform {
 public:
     struct Event {
-        enum Kind { KeyDown, KeyUp, Close, Advance } kind;
-        int value = 0;  // the key code, or the milliseconds to advance
+        enum Kind { KeyDown, KeyUp, Close, Advance, MouseDown, MouseMove, MouseUp, PanelKey } kind;
+        int value = 0;  // the key code, the mouse buttons, or the milliseconds to advance
+        int shift = 0;
+        float x = 0;    // the mouse, in form pixels
+        float y = 0;
     };
     static Event keyDown(int code) { return {Event::KeyDown, code}; }
     static Event keyUp(int code) { return {Event::KeyUp, code}; }
     static Event close() { return {Event::Close}; }
     static Event advance(int ms) { return {Event::Advance, ms}; }
+    static Event mouse(Event::Kind kind, int buttons, float x, float y, int shift = 0)
+    {
+        return {kind, buttons, shift, x, y};
+    }
+    static Event panelKey(int code, int shift = 0) { return {Event::PanelKey, code, shift}; }
 
     // One list of events for each call of DoEvents, in order.
     std::deque<std::vector<Event>> script;
@@ -85,12 +93,28 @@ public:
     };
     std::vector<Shown> refusals;
     void ShowRefusal(std::string_view lines, Refusal how) override { refusals.push_back({std::string(lines), how}); }
+    // A window takes the size it is asked for at once.
+    const Surface* panel = nullptr;
+    void ShowPanel(const Surface* shown, ClientSize wanted) override
+    {
+        panel = shown;
+        client = wanted;
+    }
+    std::vector<std::string> questions;
+    SaveAnswer answer = SaveAnswer::Cancel;
+    SaveAnswer AskToSave(std::string_view question) override
+    {
+        questions.emplace_back(question);
+        return answer;
+    }
 
 private:
     void deliver(const Event& event, FormEvents& form)
     {
         std::int16_t code = static_cast<std::int16_t>(event.value);
-        std::int16_t shift = 0;
+        std::int16_t shift = static_cast<std::int16_t>(event.shift);
+        float x = event.x;
+        float y = event.y;
         switch (event.kind) {
         case Event::KeyDown: form.picRender_KeyDown(code, shift); break;
         case Event::KeyUp: form.picRender_KeyUp(code, shift); break;
@@ -104,6 +128,10 @@ private:
             now += event.value;
             idleReads = 0;
             break;
+        case Event::MouseDown: form.picMap_MouseDown(code, shift, x, y); break;
+        case Event::MouseMove: form.picMap_MouseMove(code, shift, x, y); break;
+        case Event::MouseUp: form.picMap_MouseUp(code, shift, x, y); break;
+        case Event::PanelKey: form.picMap_KeyDown(code, shift); break;
         }
     }
 

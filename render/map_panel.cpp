@@ -1,0 +1,176 @@
+// SPDX-License-Identifier: MIT
+#include "render/map_panel.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstring>
+
+#include "base/checked.h"
+#include "editor/level_editor.h"
+#include "gfx/bitmap_font.h"
+#include "gfx/canvas.h"
+#include "gfx/gdi.h"
+#include "render/level_map.h"
+#include "sim/game_state.h"
+
+namespace {
+
+// The same sunken border as the render box's.
+constexpr std::int32_t panelBorder = 2;
+// Below the map while editing: the palette, a slot for each kind of cell
+// and one for the tool, then the status line's four lines of text.
+constexpr std::int32_t paletteTop = mapSide + 4;
+constexpr std::int32_t slotWidth = mapSide / (textureSlots + 1);
+constexpr std::int32_t swatchSide = 28;
+constexpr std::int32_t paletteHeight = swatchSide + 8;
+constexpr std::int32_t linesTop = paletteTop + paletteHeight + 2;
+constexpr std::int32_t lineHeight = 10;
+constexpr std::int32_t editingHeight = linesTop + 4 * lineHeight + 2;
+constexpr std::size_t lineCharacters = (mapSide - 4) / font::advance;
+
+constexpr Rgb background{30, 32, 38};
+constexpr Rgb text{225, 225, 225};
+constexpr Rgb dimText{150, 152, 160};
+constexpr Rgb chosen{255, 255, 255};
+
+const LevelMapping wholeLevel{{0, 0}, MapCells::Size, mapCellPixels};
+
+void frame(const Canvas& canvas, std::int32_t x, std::int32_t y, std::int32_t side, Rgb colour)
+{
+    canvas.fill(x, y, side, 1, colour);
+    canvas.fill(x, y + side - 1, side, 1, colour);
+    canvas.fill(x, y, 1, side, colour);
+    canvas.fill(x + side - 1, y, 1, side, colour);
+}
+
+// A kind of cell as the palette shows it: its texture's lit face, or the
+// floor's black, with the key that chooses it in the corner.
+void drawSwatch(const Canvas& canvas, std::int32_t x, std::int32_t y, std::int16_t kind,
+                const std::array<Surface, textureSlots>& textures)
+{
+    const Canvas swatch = canvas.part(x, y, swatchSide, swatchSide);
+    if (kind == 0) {
+        swatch.fill(0, 0, swatchSide, swatchSide, levelColour(0));
+        frame(swatch, 0, 0, swatchSide, dimText);
+    } else {
+        StretchBlt(swatch.hDC(), 0, 0, swatchSide, swatchSide, textures[std::size_t(kind)].hDC(), 0, 0, textureFace,
+                   textureFace, SRCCOPY);
+    }
+    const char key[] = {static_cast<char>('0' + kind), '\0'};
+    swatch.fill(0, 0, 8, 11, background);
+    swatch.text(2, 1, key, text, 1);
+}
+
+}  // namespace
+
+MapPanel::MapPanel(bool editing)
+    : picture(mapSide, editing ? editingHeight : mapSide, panelBorder), editing(editing), cells(mapSide, mapSide)
+{
+    // The lines are compared with what they last showed every time the
+    // panel is drawn; with room for any of them, that allocates nothing.
+    for (std::string& line : drawnLines) line.reserve(sizeof(TextLine));
+    Canvas(picture.hDC()).fill(0, 0, picture.hDC().width, picture.hDC().height, background);
+}
+
+PanelPoint MapPanel::at(double x, double y) const
+{
+    if (x >= 0 && y >= 0 && x < mapSide && y < mapSide) {
+        return {PanelPoint::Map, wholeLevel.levelX(x), wholeLevel.levelY(y), 0};
+    }
+    if (!editing || y < paletteTop || y >= paletteTop + paletteHeight || x < 0) return {};
+    const std::int32_t slot = checked::toInt32(std::floor(x / slotWidth), "palette slot");
+    if (slot < std::int32_t{textureSlots}) return {PanelPoint::Palette, 0, 0, static_cast<std::int16_t>(slot)};
+    return slot == std::int32_t{textureSlots} ? PanelPoint{PanelPoint::Tool, 0, 0, 0} : PanelPoint{};
+}
+
+void MapPanel::pointAt(const PanelPoint& point)
+{
+    const bool onMap = point.kind == PanelPoint::Map;
+    pointerX = onMap ? checked::toInt32(std::floor(point.levelX), "pointer x") : -1;
+    pointerY = onMap ? checked::toInt32(std::floor(point.levelY), "pointer y") : -1;
+}
+
+MapPanel::Shown MapPanel::now(const GameState& state, const LevelEditor* editor) const
+{
+    Shown current{state.playerX, state.playerY, state.playerAngle, 0, -1, -1};
+    if (editor) {
+        current.revision = editor->revision();
+        current.pointerX = pointerX;
+        current.pointerY = pointerY;
+    }
+    return current;
+}
+
+bool MapPanel::outdated(const GameState& state, const LevelEditor* editor) const
+{
+    return !(now(state, editor) == shown);
+}
+
+void MapPanel::draw(const GameState& state, const LevelEditor* editor, std::span<const ColumnRun> rays,
+                    std::int32_t viewWidth, const std::array<Surface, textureSlots>& textures)
+{
+    const std::uint64_t cellRevision = editor ? editor->cellRevision() : 0;
+    if (shown.revision == UINT64_MAX || cellRevision != drawnCells) {
+        drawCells(Canvas(cells.hDC()), wholeLevel, state.mapCells, false);
+        drawnCells = cellRevision;
+    }
+    // The cells under everything else, a row at a time.
+    const DeviceContext from = cells.hDC();
+    const DeviceContext to = picture.hDC();
+    for (std::int32_t row = 0; row < mapSide; ++row) {
+        std::memcpy(to.pixels + std::ptrdiff_t(row) * to.pitch, from.pixels + std::ptrdiff_t(row) * from.pitch,
+                    std::size_t(mapSide) * sizeof(std::uint32_t));
+    }
+    const Canvas map = Canvas(to).part(0, 0, mapSide, mapSide);
+    drawFrameRays(map, wholeLevel, state, rays, viewWidth);
+    if (editor && pointerX >= 0) {
+        frame(map, checked::toInt32(wholeLevel.x(pointerX + 1), "pointer") - 1,
+              checked::toInt32(wholeLevel.y(pointerY), "pointer") - 1, mapCellPixels + 2, chosen);
+    }
+    drawPlayer(map, wholeLevel, state);
+    if (editor) drawStrip(state, *editor, textures);
+    shown = now(state, editor);
+    picture.Refresh();
+}
+
+void MapPanel::drawStrip(const GameState& state, const LevelEditor& editor,
+                         const std::array<Surface, textureSlots>& textures)
+{
+    const Canvas canvas(picture.hDC());
+    const bool paletteChanged = kindShown != editor.kind() || toolShown != int(editor.tool());
+    if (paletteChanged) {
+        canvas.fill(0, paletteTop, mapSide, paletteHeight, background);
+        for (std::int16_t kind = 0; kind <= highestWallCode; ++kind) {
+            const std::int32_t x = kind * slotWidth + (slotWidth - swatchSide) / 2;
+            drawSwatch(canvas, x, paletteTop + 4, kind, textures);
+            if (kind == editor.kind()) frame(canvas, x - 3, paletteTop + 1, swatchSide + 6, chosen);
+        }
+        const std::int32_t toolX = std::int32_t{textureSlots} * slotWidth + 2;
+        const bool filling = editor.tool() == EditTool::Fill;
+        canvas.text(toolX, paletteTop + 6, "pen", filling ? dimText : chosen, 1);
+        canvas.text(toolX, paletteTop + 20, "fill", filling ? chosen : dimText, 1);
+    }
+    kindShown = editor.kind();
+    toolShown = int(editor.tool());
+
+    // The note may take two lines, broken at a space; the cell under the
+    // pointer and the player take one each.
+    std::array<std::string_view, 4> wanted{};
+    const std::string_view note = noteText(editor.note(), lines[0]);
+    std::size_t split = note.size();
+    if (split > lineCharacters) {
+        split = note.rfind(' ', lineCharacters);
+        if (split == std::string_view::npos) split = lineCharacters;
+    }
+    wanted[0] = note.substr(0, split);
+    wanted[1] = note.substr(std::min(split + 1, note.size()));
+    wanted[2] = pointerX >= 0 ? cellText(state.mapCells, pointerX, pointerY, lines[2]) : std::string_view{};
+    wanted[3] = playerText(state, lines[3]);
+    for (std::size_t i = 0; i < wanted.size(); ++i) {
+        if (wanted[i] == drawnLines[i]) continue;
+        const std::int32_t top = linesTop + std::int32_t(i) * lineHeight;
+        canvas.fill(0, top, mapSide, lineHeight, background);
+        canvas.text(2, top, wanted[i], i < 2 ? text : dimText, 1);
+        drawnLines[i].assign(wanted[i]);
+    }
+}
