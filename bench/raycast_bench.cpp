@@ -2,7 +2,9 @@
 // Raycast against the cheapest way to fill the same surface: a memcpy of a
 // frame drawn beforehand, measured in the same run. After the runs one table
 // gives each view's Raycast as a multiple of that copy, next to the most it
-// may take. With --benchmark_repetitions the medians are compared.
+// may take, and one the map panel's drawing against the copy of the view's
+// frame, with what a pass of a stroke allocates. With
+// --benchmark_repetitions the medians are compared.
 
 #include <benchmark/benchmark.h>
 
@@ -14,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/map_panel_passes.h"
 #include "bench/recording_reporter.h"
 #include "tests/started_form.h"
 
@@ -88,6 +91,7 @@ void printRatios(const RecordingReporter& reporter)
                         copy, ratio, size.maxRatio, ratio <= size.maxRatio ? "" : "MISSED");
         }
     }
+    printMapPanelRatios(reporter, reporter.median("Copy/" + sizeName(sizes[0])));
 }
 
 }  // namespace
@@ -104,5 +108,6 @@ int main(int argc, char** argv)
         benchmark::RegisterBenchmark(("Copy/" + sizeName(size)).c_str(), copyFrame, std::ref(world), size)
             ->Unit(benchmark::kMicrosecond);
     }
+    registerMapPanelPasses();
     return runBenchmarks(argc, argv, printRatios);
 }

@@ -29,6 +29,8 @@ inline constexpr Rgb outline{0, 0, 0};
 inline constexpr Rgb xLineWalk{255, 150, 30};
 inline constexpr Rgb yLineWalk{60, 165, 255};
 inline constexpr int rayShade = 6;
+// The floor a frame shows, where the rays are too close to tell apart.
+inline constexpr Rgb fieldOfView{88, 74, 40};
 
 }  // namespace mapColours
 
@@ -65,7 +67,9 @@ void drawCells(const Canvas& canvas, const LevelMapping& to, const MapCells& cel
 
 // The rays of a frame `viewWidth` columns wide, each from the player to the
 // face it hit, and the faces over them; the ray of the column just past the
-// right edge, which is cast but never shown, and its face dashed.
+// right edge, which is cast but never shown, and its face dashed. Where a
+// cell is too small to tell the rays apart, the floor they cross is filled
+// instead, up to the faces.
 void drawFrameRays(const Canvas& canvas, const LevelMapping& to, const GameState& state,
                    std::span<const ColumnRun> rays, std::int32_t viewWidth);
 

@@ -64,7 +64,10 @@ void drawSwatch(const Canvas& canvas, std::int32_t x, std::int32_t y, std::int16
 }  // namespace
 
 MapPanel::MapPanel(bool editing)
-    : picture(mapSide, editing ? editingHeight : mapSide, panelBorder), editing(editing), cells(mapSide, mapSide)
+    : picture(mapSide, editing ? editingHeight : mapSide, panelBorder),
+      editing(editing),
+      cells(mapSide, mapSide),
+      covered(mapSide)
 {
     // The lines are compared with what they last showed every time the
     // panel is drawn; with room for any of them, that allocates nothing.
@@ -109,19 +112,30 @@ bool MapPanel::outdated(const GameState& state, const LevelEditor* editor) const
 void MapPanel::draw(const GameState& state, const LevelEditor* editor, std::span<const ColumnRun> rays,
                     std::int32_t viewWidth, const std::array<Surface, textureSlots>& textures)
 {
-    const std::uint64_t cellRevision = editor ? editor->cellRevision() : 0;
-    if (shown.revision == UINT64_MAX || cellRevision != drawnCells) {
-        drawCells(Canvas(cells.hDC()), wholeLevel, state.mapCells, false);
-        drawnCells = cellRevision;
-    }
-    // The cells under everything else, a row at a time.
     const DeviceContext from = cells.hDC();
     const DeviceContext to = picture.hDC();
-    for (std::int32_t row = 0; row < mapSide; ++row) {
-        std::memcpy(to.pixels + std::ptrdiff_t(row) * to.pitch, from.pixels + std::ptrdiff_t(row) * from.pitch,
-                    std::size_t(mapSide) * sizeof(std::uint32_t));
+    const auto restore = [&](std::int32_t row, std::int32_t left, std::int32_t right) {
+        std::memcpy(to.pixels + std::ptrdiff_t(row) * to.pitch + left, from.pixels + std::ptrdiff_t(row) * from.pitch + left,
+                    std::size_t(right - left) * sizeof(std::uint32_t));
+    };
+    // The cells go under everything else: each cell that changed since they
+    // were drawn, and where the last drawing covered them.
+    const std::uint64_t cellRevision = editor ? editor->cellRevision() : 0;
+    if (cellRevision != drawnRevision || shown.revision == UINT64_MAX) {
+        const Canvas background(from, &covered);
+        for (std::int32_t y = 0; y < MapCells::Size; ++y) {
+            for (std::int32_t x = 0; x < MapCells::Size; ++x) {
+                const std::int16_t code = state.mapCells(x, y);
+                if (code == drawnLevel(x, y) && shown.revision != UINT64_MAX) continue;
+                drawCell(background, checked::toInt32(wholeLevel.x(x + 1), "cell"), y * mapCellPixels,
+                         mapCellPixels, code);
+                drawnLevel(x, y) = code;
+            }
+        }
+        drawnRevision = cellRevision;
     }
-    const Canvas map = Canvas(to).part(0, 0, mapSide, mapSide);
+    covered.takeAll(restore);
+    const Canvas map = Canvas(to, &covered).part(0, 0, mapSide, mapSide);
     drawFrameRays(map, wholeLevel, state, rays, viewWidth);
     if (editor && pointerX >= 0) {
         frame(map, checked::toInt32(wholeLevel.x(pointerX + 1), "pointer") - 1,
@@ -153,24 +167,39 @@ void MapPanel::drawStrip(const GameState& state, const LevelEditor& editor,
     kindShown = editor.kind();
     toolShown = int(editor.tool());
 
-    // The note may take two lines, broken at a space; the cell under the
-    // pointer and the player take one each.
-    std::array<std::string_view, 4> wanted{};
-    const std::string_view note = noteText(editor.note(), lines[0]);
-    std::size_t split = note.size();
-    if (split > lineCharacters) {
-        split = note.rfind(' ', lineCharacters);
-        if (split == std::string_view::npos) split = lineCharacters;
-    }
-    wanted[0] = note.substr(0, split);
-    wanted[1] = note.substr(std::min(split + 1, note.size()));
-    wanted[2] = pointerX >= 0 ? cellText(state.mapCells, pointerX, pointerY, lines[2]) : std::string_view{};
-    wanted[3] = playerText(state, lines[3]);
-    for (std::size_t i = 0; i < wanted.size(); ++i) {
-        if (wanted[i] == drawnLines[i]) continue;
+    // Only the characters that differ from those shown are drawn again: as
+    // the player turns, the last digits of the heading.
+    const auto show = [&](std::size_t i, std::string_view now) {
         const std::int32_t top = linesTop + std::int32_t(i) * lineHeight;
-        canvas.fill(0, top, mapSide, lineHeight, background);
-        canvas.text(2, top, wanted[i], i < 2 ? text : dimText, 1);
-        drawnLines[i].assign(wanted[i]);
+        now = now.substr(0, lineCharacters);
+        const std::string& was = drawnLines[i];
+        for (std::size_t at = 0; at < std::max(now.size(), was.size()); ++at) {
+            const char character = at < now.size() ? now[at] : ' ';
+            if (character == (at < was.size() ? was[at] : ' ')) continue;
+            const std::int32_t left = 2 + std::int32_t(at) * font::advance;
+            canvas.fill(left, top, font::advance, lineHeight, background);
+            canvas.text(left, top, std::string_view(&character, 1), i < 2 ? text : dimText, 1);
+        }
+        drawnLines[i].assign(now);
+    };
+    // The note may take two lines, broken at a space; the cell under the
+    // pointer and the player take one each. Each is written only when what
+    // it tells may have changed.
+    const bool editorChanged = editor.revision() != shown.revision;
+    if (editorChanged) {
+        const std::string_view note = noteText(editor.note(), lines[0]);
+        std::size_t split = note.size();
+        if (split > lineCharacters) {
+            split = note.rfind(' ', lineCharacters);
+            if (split == std::string_view::npos) split = lineCharacters;
+        }
+        show(0, note.substr(0, split));
+        show(1, note.substr(std::min(split + 1, note.size())));
+    }
+    if (editorChanged || pointerX != shown.pointerX || pointerY != shown.pointerY) {
+        show(2, pointerX >= 0 ? cellText(state.mapCells, pointerX, pointerY, lines[2]) : std::string_view{});
+    }
+    if (state.playerX != shown.playerX || state.playerY != shown.playerY || state.playerAngle != shown.playerAngle) {
+        show(3, playerText(state, lines[3]));
     }
 }

@@ -16,6 +16,7 @@
 #include "assets/map_cells.h"
 #include "assets/picture_sizes.h"
 #include "editor/status_text.h"
+#include "gfx/changed_rows.h"
 #include "gfx/surface.h"
 #include "render/raycast.h"
 
@@ -78,8 +79,12 @@ private:
     // The cells alone, drawn again only when they change; each frame copies
     // them under the rays.
     Surface cells;
+    // Where the rays, the player and the pointer's outline cover them.
+    ChangedRows covered;
     Shown shown;
-    std::uint64_t drawnCells = 0;
+    // The cells as drawn there, and the editor's count of changes then.
+    MapCells drawnLevel;
+    std::uint64_t drawnRevision = 0;
     std::int16_t kindShown = -1;
     int toolShown = -1;
     std::int32_t pointerX = -1;
