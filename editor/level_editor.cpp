@@ -37,7 +37,7 @@ EditNote::Kind LevelEditor::refusal(std::int64_t x, std::int64_t y, std::int16_t
 void LevelEditor::note(EditNote::Kind kind)
 {
     lastNote.kind = kind;
-    ++otherChanges;
+    ++changes;
 }
 
 void LevelEditor::noteCell(EditNote::Kind kind, std::int64_t x, std::int64_t y)
@@ -56,13 +56,13 @@ void LevelEditor::choose(std::int16_t kind)
 {
     if (kind < 0 || kind > highestWallCode) return;
     chosenKind = kind;
-    ++otherChanges;
+    ++changes;
 }
 
 void LevelEditor::choose(EditTool tool)
 {
     chosenTool = tool;
-    ++otherChanges;
+    ++changes;
 }
 
 void LevelEditor::paint(std::int64_t x, std::int64_t y)
@@ -74,7 +74,7 @@ void LevelEditor::paint(std::int64_t x, std::int64_t y)
     }
     state.mapCells(x, y) = strokeKind;
     strokeChanged = true;
-    ++cellChanges;
+    ++changes;
 }
 
 void LevelEditor::beginStroke(double x, double y, std::int16_t kind)
@@ -143,7 +143,7 @@ void LevelEditor::replace(const MapCells& cells)
     endStroke();
     if (cells == state.mapCells) return;
     state.mapCells = cells;
-    ++cellChanges;
+    ++changes;
     history.record(state.mapCells);
     if (state.mapCells(cellOf(state.playerX), cellOf(state.playerY)) != 0) {
         state.playerX = static_cast<float>(startCell.x) + 0.5f;
@@ -187,7 +187,7 @@ void LevelEditor::step(int offset)
     } else {
         history.redo(state.mapCells);
     }
-    ++cellChanges;
+    ++changes;
 }
 
 void LevelEditor::undo() { step(-1); }

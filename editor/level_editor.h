@@ -69,11 +69,10 @@ public:
 
     bool unsaved() const { return strokeChanged || history.unsaved(); }
     void markSaved();
-    // Count every change of the cells, and of anything else a picture of
-    // the editor shows (the note, the palette's choice), so a picture can
-    // tell that it is out of date.
-    std::uint64_t cellRevision() const { return cellChanges; }
-    std::uint64_t revision() const { return cellChanges + otherChanges; }
+    // Counts every change of the cells and of anything else a picture of the
+    // editor shows (the note, the palette's choice), so a picture can tell
+    // that it is out of date.
+    std::uint64_t revision() const { return changes; }
     const EditNote& note() const { return lastNote; }
     void setNote(std::string text);
 
@@ -93,8 +92,7 @@ private:
     GameState& state;
     EditHistory history;
     EditNote lastNote;
-    std::uint64_t cellChanges = 0;
-    std::uint64_t otherChanges = 0;
+    std::uint64_t changes = 0;
     std::int16_t chosenKind = 1;
     EditTool chosenTool = EditTool::Pen;
     bool stroking = false;

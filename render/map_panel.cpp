@@ -106,7 +106,7 @@ MapPanel::Shown MapPanel::now(const GameState& state, const LevelEditor* editor)
 
 bool MapPanel::outdated(const GameState& state, const LevelEditor* editor) const
 {
-    return !(now(state, editor) == shown);
+    return !(now(state, editor) == shown) || !(state.mapCells == drawnLevel);
 }
 
 void MapPanel::draw(const GameState& state, const LevelEditor* editor, std::span<const ColumnRun> rays,
@@ -119,20 +119,20 @@ void MapPanel::draw(const GameState& state, const LevelEditor* editor, std::span
                     std::size_t(right - left) * sizeof(std::uint32_t));
     };
     // The cells go under everything else: each cell that changed since they
-    // were drawn, and where the last drawing covered them.
-    const std::uint64_t cellRevision = editor ? editor->cellRevision() : 0;
-    if (cellRevision != drawnRevision || shown.revision == UINT64_MAX) {
+    // were drawn (by an edit, or a level opened), and where the last drawing
+    // covered them.
+    const bool first = shown.revision == UINT64_MAX;
+    if (first || !(state.mapCells == drawnLevel)) {
         const Canvas background(from, &covered);
         for (std::int32_t y = 0; y < MapCells::Size; ++y) {
             for (std::int32_t x = 0; x < MapCells::Size; ++x) {
                 const std::int16_t code = state.mapCells(x, y);
-                if (code == drawnLevel(x, y) && shown.revision != UINT64_MAX) continue;
+                if (code == drawnLevel(x, y) && !first) continue;
                 drawCell(background, checked::toInt32(wholeLevel.x(x + 1), "cell"), y * mapCellPixels,
                          mapCellPixels, code);
                 drawnLevel(x, y) = code;
             }
         }
-        drawnRevision = cellRevision;
     }
     covered.takeAll(restore);
     const Canvas map = Canvas(to, &covered).part(0, 0, mapSide, mapSide);

@@ -82,9 +82,8 @@ private:
     // Where the rays, the player and the pointer's outline cover them.
     ChangedRows covered;
     Shown shown;
-    // The cells as drawn there, and the editor's count of changes then.
+    // The cells as drawn there.
     MapCells drawnLevel;
-    std::uint64_t drawnRevision = 0;
     std::int16_t kindShown = -1;
     int toolShown = -1;
     std::int32_t pointerX = -1;

@@ -95,6 +95,16 @@ TEST(LevelEditor, FillsOneRegionAndUndoesAWholeStepAtOnce)
     e.editor.undo();
     EXPECT_EQ(e.state.mapCells(40, 30), 0);
     EXPECT_EQ(e.note(), "pixel (40, 2): you stand where that walls; step away first");
+
+    // A level saved, undone past and edited anew is not the saved one.
+    e.state.playerX = 2.5f;
+    e.editor.markSaved();
+    e.editor.undo();
+    e.editor.redo();
+    EXPECT_FALSE(e.editor.unsaved());
+    e.editor.undo();
+    e.editor.fill(0.5, 0.5, 0);
+    EXPECT_TRUE(e.editor.unsaved());
 }
 
 TEST(LevelEditor, KeepsTheLast128Steps)
