@@ -69,7 +69,7 @@ bench: deps bench-deps
 	cmake --build build -j $(JOBS) --target quentavox_bench upscale_bench quentavox bare_window
 	./build/bench/quentavox_bench
 	./build/bench/upscale_bench
-	bench/idle_cpu build/quentavox build/bench/bare_window
+	bench/idle_cpu build/quentavox build/bench/bare_window 10 -- --map
 
 # The pictures in docs/, the README's screenshot among them, drawn from the
 # shipped pictures by the program's own code.
