@@ -65,9 +65,9 @@ public:
 
     // The map panel (--map) beside the view, and the level editor in it
     // (--edit): handlers in core/map_events.cpp.
-    void picMap_MouseDown(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
-    void picMap_MouseMove(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
-    void picMap_MouseUp(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y) override;
+    void picMap_MouseDown(std::int16_t& Button, std::int16_t& Shift, float X, float Y) override;
+    void picMap_MouseMove(std::int16_t& Button, std::int16_t& Shift, float X, float Y) override;
+    void picMap_MouseUp(std::int16_t& Button, std::int16_t& Shift, float X, float Y) override;
     void picMap_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) override;
     // The panel's commands, from its keys or a page's buttons: show or hide
     // the map; edit the level played; start a new level, a walled hall;

@@ -21,7 +21,7 @@ PanelPoint pointOnPanel(const MapPanel& panel, float X, float Y)
 
 }  // namespace
 
-void frmMain::picMap_MouseDown(std::int16_t& Button, std::int16_t& Shift, float& X, float& Y)
+void frmMain::picMap_MouseDown(std::int16_t& Button, std::int16_t& Shift, float X, float Y)
 {
     if (!mapShown || !editor) return;
     const PanelPoint point = pointOnPanel(*mapPanel, X, Y);
@@ -48,7 +48,7 @@ void frmMain::picMap_MouseDown(std::int16_t& Button, std::int16_t& Shift, float&
 
 // A stroke goes on wherever the pointer is dragged; only cells of the level
 // are painted.
-void frmMain::picMap_MouseMove(std::int16_t& Button, std::int16_t&, float& X, float& Y)
+void frmMain::picMap_MouseMove(std::int16_t& Button, std::int16_t&, float X, float Y)
 {
     if (!mapShown) return;
     const PanelPoint point = pointOnPanel(*mapPanel, X, Y);
@@ -56,7 +56,7 @@ void frmMain::picMap_MouseMove(std::int16_t& Button, std::int16_t&, float& X, fl
     if (editor && Button != 0) editor->continueStroke(point.levelX, point.levelY);
 }
 
-void frmMain::picMap_MouseUp(std::int16_t&, std::int16_t&, float&, float&)
+void frmMain::picMap_MouseUp(std::int16_t&, std::int16_t&, float, float)
 {
     if (editor) editor->endStroke();
 }

@@ -28,9 +28,9 @@ public:
     // it), in form pixels from the client area's top-left corner, and the
     // keys that belong to it (core/panel_keys.h). Button and Shift are masks
     // of the constants below. A form with no panel ignores them.
-    virtual void picMap_MouseDown(std::int16_t&, std::int16_t&, float&, float&) {}
-    virtual void picMap_MouseMove(std::int16_t&, std::int16_t&, float&, float&) {}
-    virtual void picMap_MouseUp(std::int16_t&, std::int16_t&, float&, float&) {}
+    virtual void picMap_MouseDown(std::int16_t&, std::int16_t&, float, float) {}
+    virtual void picMap_MouseMove(std::int16_t&, std::int16_t&, float, float) {}
+    virtual void picMap_MouseUp(std::int16_t&, std::int16_t&, float, float) {}
     virtual void picMap_KeyDown(std::int16_t&, std::int16_t&) {}
 
 protected:

@@ -113,8 +113,6 @@ private:
     {
         std::int16_t code = static_cast<std::int16_t>(event.value);
         std::int16_t shift = static_cast<std::int16_t>(event.shift);
-        float x = event.x;
-        float y = event.y;
         switch (event.kind) {
         case Event::KeyDown: form.picRender_KeyDown(code, shift); break;
         case Event::KeyUp: form.picRender_KeyUp(code, shift); break;
@@ -128,9 +126,9 @@ private:
             now += event.value;
             idleReads = 0;
             break;
-        case Event::MouseDown: form.picMap_MouseDown(code, shift, x, y); break;
-        case Event::MouseMove: form.picMap_MouseMove(code, shift, x, y); break;
-        case Event::MouseUp: form.picMap_MouseUp(code, shift, x, y); break;
+        case Event::MouseDown: form.picMap_MouseDown(code, shift, event.x, event.y); break;
+        case Event::MouseMove: form.picMap_MouseMove(code, shift, event.x, event.y); break;
+        case Event::MouseUp: form.picMap_MouseUp(code, shift, event.x, event.y); break;
         case Event::PanelKey: form.picMap_KeyDown(code, shift); break;
         }
     }

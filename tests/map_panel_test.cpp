@@ -98,7 +98,7 @@ TEST(MapPanel, AFailedSaveKeepsTheOldFileAndTheEdits)
     getrlimit(RLIMIT_FSIZE, &limit);
     const rlimit small{1000, limit.rlim_max};
     int16_t button = vbLeftButton, shift = 0;
-    float x = 400, y = 100;
+    const float x = 400, y = 100;
     e.form.picMap_MouseDown(button, shift, x, y);
     e.form.picMap_MouseUp(button, shift, x, y);
     for (const std::string& target : targets) {
