@@ -8,5 +8,6 @@
 
 class MapCells;
 
-// A complete BMP file; the cells must hold only the level's codes.
+// A complete BMP file. A cell code without a level colour is a RuntimeError
+// naming it.
 std::vector<unsigned char> cellsToBmp(const MapCells& cells);

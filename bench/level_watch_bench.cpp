@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // What --watch costs: the look at the level file that the main loop takes
-// once a second (its length and time of change), and the reading and check
+// once a second (its length and bytes), and the reading and check
 // of the file that follows a save, against one Raycast of the start view in
 // the same run. A second holds at most 111 passes of 9 ms, so one look a
 // second costs a pass on average a 111th of it.

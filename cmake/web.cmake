@@ -20,7 +20,7 @@ set(QUENTAVOX_BENCH OFF CACHE BOOL "" FORCE)
 # control back to the browser once a pass, and resume where it was. A
 # run-time error is a C++ exception, caught at the top as on the desktop.
 add_compile_options(-fexceptions)
-# The page opens levels through the functions platform/browser.cpp exports,
+# The page opens levels through the functions platform/page_levels.cpp exports,
 # writing their pictures with FS and their names into memory it allocates.
 # (Not with ccall: while the main loop sleeps, ASYNCIFY makes ccall answer
 # with a promise of main's own result.)

@@ -1,13 +1,13 @@
 # SPDX-License-Identifier: MIT
-# What goes on a web server: the page from web/, the program as quentavox.js
-# and quentavox.wasm, how to serve them and the licence. They are left both
-# in a folder ready to serve and in build-web/quentavox-<version>-web.zip.
-target_sources(quentavox_platform PRIVATE ${PROJECT_SOURCE_DIR}/platform/browser.cpp)
+# What goes on a web server: the page and its script from web/, the program
+# as quentavox.js and quentavox.wasm, how to serve them and the licence. They
+# are left both in a folder ready to serve and in
+# build-web/quentavox-<version>-web.zip.
 
 set(web_name quentavox-${PROJECT_VERSION}-web)
 set(web_folder ${CMAKE_BINARY_DIR}/${web_name})
 set(web_zip ${CMAKE_BINARY_DIR}/${web_name}.zip)
-set(web_documents ${CMAKE_SOURCE_DIR}/web/index.html ${CMAKE_SOURCE_DIR}/web/README.txt)
+set(web_documents ${CMAKE_SOURCE_DIR}/web/index.html ${CMAKE_SOURCE_DIR}/web/page.js ${CMAKE_SOURCE_DIR}/web/README.txt)
 if(EXISTS ${CMAKE_SOURCE_DIR}/LICENSE)
   list(APPEND web_documents ${CMAKE_SOURCE_DIR}/LICENSE)
 endif()

@@ -55,9 +55,9 @@ public:
     // other state stays, the player's place and heading too, unless the
     // player would stand inside a wall of the new level: then they go back
     // to the start, facing as at start-up. A refused picture changes
-    // nothing; its lines are shown as `shown` says. Returns whether the
-    // level was taken.
-    bool OpenLevel(LevelPicture level, Platform::Refusal shown);
+    // nothing; its lines are shown as `shown` says. Returns the cells taken,
+    // or those lines.
+    OpenedLevel OpenLevel(LevelPicture level, Platform::Refusal shown) override;
     // With a watched level, once a second: a save of the file is played, and
     // a broken or half-written one keeps the level, its reason printed once.
     void CheckWatchedLevel();
@@ -72,11 +72,16 @@ public:
     // The panel's commands, from its keys or a page's buttons: show or hide
     // the map; edit the level played; start a new level, a walled hall;
     // save the level edited.
-    void mnuMap_Click();
-    void mnuEdit_Click();
-    void mnuNewLevel_Click();
-    void mnuSave_Click();
+    void mnuMap_Click() override;
+    void mnuEdit_Click() override;
+    void mnuNewLevel_Click() override;
+    void mnuSave_Click() override;
+    const MapCells* LevelPlayed() const override { return &state.mapCells; }
 
+    // Plays a level read for editing (a walled hall for a file not there
+    // yet, otherwise mended) and edits it in the map panel, saved to
+    // `fileName`; the status line tells of a new file or of the mends.
+    void EditLevel(const std::string& fileName, const LevelToEdit& level);
     // Gives the window its map panel, shown; with `edited`, the panel edits
     // the level played (mapCells), which is saved to that file, and which
     // counts as saved there when `saved`.

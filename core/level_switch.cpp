@@ -1,16 +1,26 @@
 // SPDX-License-Identifier: MIT
+// Levels from outside the program: named on the command line, dropped on the
+// window, saved again while watched, or given by a web page. Each has been
+// judged by the one level check; a taken one replaces picMap and mapCells
+// as start-up made them, and a refused one changes nothing and is shown.
+
 #include <utility>
 
 #include "base/checked.h"
 #include "core/frmMain.h"
 
-bool frmMain::OpenLevel(LevelPicture level, Platform::Refusal shown)
+OpenedLevel frmMain::OpenLevel(LevelPicture level, Platform::Refusal shown)
 {
     if (!level.picture) {
         platform.ShowRefusal(level.lines, shown);
-        return false;
+        return {nullptr, std::move(level.lines)};
     }
     picMap = std::move(*level.picture);
+    // While a level is edited, the new one is an edit too, which undo takes back.
+    if (editor) {
+        editor->replace(level.mapCells);
+        return {&state.mapCells, {}};
+    }
     state.mapCells = level.mapCells;
     const std::int64_t cellX = checked::floorToInt(state.playerX, "playerX");
     const std::int64_t cellY = checked::floorToInt(state.playerY, "playerY");
@@ -19,7 +29,7 @@ bool frmMain::OpenLevel(LevelPicture level, Platform::Refusal shown)
         state.playerY = static_cast<float>(startCell.y) + 0.5f;
         state.playerAngle = 0;
     }
-    return true;
+    return {&state.mapCells, {}};
 }
 
 void frmMain::Form_OLEDragDrop(std::string_view fileName)

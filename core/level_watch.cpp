@@ -1,31 +1,46 @@
 // SPDX-License-Identifier: MIT
 #include "core/level_watch.h"
 
+#include <algorithm>
+#include <fstream>
 #include <utility>
 
-LevelWatch::LevelWatch(std::string fileName)
-    : name(std::move(fileName)), path(std::u8string(name.begin(), name.end())), last(stamp())
+namespace {
+
+// More than the longest level picture: 64 x 64 pixels of 32 bits, the
+// longest header and a palette.
+constexpr std::uintmax_t mostComparedBytes = 32 * 1024;
+
+}  // namespace
+
+LevelWatch::LevelWatch(std::string fileName) : name(std::move(fileName)), path(std::u8string(name.begin(), name.end()))
 {
+    take(last);
 }
 
-LevelWatch::Stamp LevelWatch::stamp() const
+void LevelWatch::take(Look& look) const
 {
-    // Errors leave the fields at their defaults, which count as a change
-    // from a file that was there.
+    // A file that cannot be read looks like one that is gone, which counts
+    // as a change from a file that was there.
+    look.exists = false;
+    look.bytes.clear();
     std::error_code error;
-    Stamp now;
-    now.length = std::filesystem::file_size(path, error);
-    if (error) return {};
-    now.written = std::filesystem::last_write_time(path, error);
-    if (error) return {};
-    now.exists = true;
-    return now;
+    look.length = std::filesystem::file_size(path, error);
+    std::ifstream file(path, std::ios::binary);
+    if (error || !file) {
+        look.length = 0;
+        return;
+    }
+    look.bytes.resize(std::min(look.length, mostComparedBytes));
+    file.read(reinterpret_cast<char*>(look.bytes.data()), std::streamsize(look.bytes.size()));
+    look.bytes.resize(std::size_t(file.gcount()));
+    look.exists = true;
 }
 
 bool LevelWatch::changed()
 {
-    const Stamp now = stamp();
+    take(now);
     if (now == last) return false;
-    last = now;
+    std::swap(now, last);
     return true;
 }

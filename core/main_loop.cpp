@@ -1,4 +1,10 @@
 // SPDX-License-Identifier: MIT
+// frmMain's load event, which is start-up and then the main loop for the
+// rest of the program's life: render a frame, let the events through, wait
+// out the pass, run the fixed 8 ms ticks it earned, and once a second write
+// the frame rate into the caption and look at a watched level. The close
+// request ends the loop from inside the events.
+
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -94,10 +100,11 @@ void frmMain::Form_Load()
     }
 }
 
-void frmMain::Form_QueryUnload(std::int16_t& Cancel, std::int16_t&)
+void frmMain::Form_QueryUnload(std::int16_t& Cancel, std::int16_t& UnloadMode)
 {
-    // Nothing the user made is lost unless they say so.
-    if (editor && editor->unsaved()) {
+    // Nothing the user made is lost unless they say so; told to end from
+    // outside, the program ends.
+    if (editor && editor->unsaved() && UnloadMode == vbFormControlMenu) {
         const Platform::SaveAnswer answer =
             platform.AskToSave("Save the changes to " + editedName.substr(0, editedName.size() - 1) + "?");
         if (answer == Platform::SaveAnswer::Cancel || (answer == Platform::SaveAnswer::Save && !SaveLevel())) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include <filesystem>
+#include <string>
 #include <utility>
+#include <vector>
 
 #include "assets/cells_to_bmp.h"
 #include "assets/level_mending.h"
@@ -109,6 +111,19 @@ void frmMain::mnuNewLevel_Click()
 }
 
 void frmMain::mnuSave_Click() { SaveLevel(); }
+
+void frmMain::EditLevel(const std::string& fileName, const LevelToEdit& level)
+{
+    const std::vector<std::string>& mends = level.level->mends;
+    // The picture holder takes the level as a picture, as start-up decodes it.
+    OpenLevel(checkLevelPicture(cellsToBmp(level.level->cells), fileName), Platform::Refusal::OnStderr);
+    ShowMapPanel(fileName, mends.empty());
+    if (level.isNew) editor->setNote(concat(fileName, " is new: the first save writes it"));
+    if (mends.size() == 1) editor->setNote(concat("mended ", mends[0]));
+    if (mends.size() > 1) {
+        editor->setNote(concat("mended ", mends[0], "; and ", std::to_string(mends.size() - 1), " more (on stderr)"));
+    }
+}
 
 void frmMain::ShowMapPanel(std::optional<std::string> edited, bool saved)
 {

@@ -1,13 +1,17 @@
 // SPDX-License-Identifier: MIT
 #include "platform/command_line.h"
 
+#include <algorithm>
+#include <array>
 #include <charconv>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <utility>
-#include <variant>
 #include <vector>
 
+#include "base/option_reader.h"
+#include "core/panel_keys.h"
 #include "platform/sdl_keys.h"
 #include "platform/view_scale.h"
 
@@ -30,34 +34,64 @@ CommandLine refuse(std::string problem)
     return command;
 }
 
-// A whole number of the scales and nothing else: no sign, no spaces, no
-// fraction.
-bool readScale(std::string_view text, std::int32_t& scale)
+// The command as read so far.
+struct Reading {
+    CommandLine command;
+    // Applied once every argument is read: the preset first, wherever it
+    // stands, then each binding in turn.
+    std::vector<std::pair<PlayerAction, vk::Code>> bindings;
+};
+
+// What an option does with its value: nothing back when it is taken,
+// otherwise the line that refuses it. The value is missing for an option
+// that takes none, and for one given last without its value.
+using Value = std::optional<std::string_view>;
+using Problem = std::string;
+
+// "--level FILE", "--level=FILE" or the file alone, which is how a picture
+// dropped on the program's icon arrives.
+Problem readLevel(Reading& reading, Value file)
 {
-    std::int32_t value = 0;
-    const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (error != std::errc{} || end != text.data() + text.size() || !isScale(value)) {
-        return false;
-    }
-    scale = value;
-    return true;
+    if (!file || file->empty()) return "--level needs a level picture, LEVEL.bmp";
+    std::string& level = reading.command.level;
+    if (!level.empty()) return "one level at a time, not '" + level + "' and '" + std::string(*file) + "'";
+    level = *file;
+    return {};
 }
 
-// Where `arguments[i]` is "--NAME VALUE" or "--NAME=VALUE", the value, and
-// `i` moved past it; an empty optional inside for "--NAME" at the end.
-std::optional<std::optional<std::string_view>> optionValue(std::string_view name,
-                                                           std::span<const std::string_view> arguments,
-                                                           std::size_t& i)
+// A whole number of the scales and nothing else: no sign, no spaces, no
+// fraction. A later one wins, as in most programs.
+Problem readScale(Reading& reading, Value text)
 {
-    const std::string_view argument = arguments[i];
-    if (argument == name) {
-        if (i + 1 == arguments.size()) return std::optional<std::string_view>{};
-        return arguments[++i];
+    if (!text) return "--scale needs a number from " + scaleRange;
+    std::int32_t value = 0;
+    const auto [end, error] = std::from_chars(text->data(), text->data() + text->size(), value);
+    if (error != std::errc{} || end != text->data() + text->size() || !isScale(value)) {
+        return "--scale takes a whole number from " + scaleRange + ", not '" + std::string(*text) + "'";
     }
-    if (argument.starts_with(name) && argument.substr(name.size()).starts_with("=")) {
-        return argument.substr(name.size() + 1);
+    reading.command.window.scale = value;
+    return {};
+}
+
+// "--edit FILE" or "--edit=FILE": a picture to edit, there or not yet.
+Problem readEdit(Reading& reading, Value file)
+{
+    if (!file || file->empty()) return "--edit needs a level picture, LEVEL.bmp";
+    reading.command.edit = *file;
+    return {};
+}
+
+Problem readPreset(Reading& reading, Value preset)
+{
+    if (!preset) return "--keys needs arrows or wasd";
+    if (*preset == "arrows") {
+        reading.command.keys = KeyBindings::arrows();
+    } else if (*preset == "wasd") {
+        reading.command.keys = KeyBindings::wasd();
+    } else {
+        return "--keys takes arrows or wasd, not '" + std::string(*preset) + "'";
     }
-    return std::nullopt;
+    return {};
 }
 
 std::string actionList()
@@ -67,88 +101,115 @@ std::string actionList()
     return list;
 }
 
-// ACTION=KEY, or the line that refuses it.
-std::variant<std::pair<PlayerAction, vk::Code>, std::string> readBinding(std::string_view text)
+// ACTION=KEY.
+Problem readBinding(Reading& reading, Value binding)
 {
+    if (!binding) return "--bind needs ACTION=KEY";
+    const std::string text(*binding);
     const std::size_t equals = text.find('=');
-    if (equals == std::string_view::npos) return "--bind takes ACTION=KEY, not '" + std::string(text) + "'";
-    const std::string_view name = text.substr(0, equals);
-    const std::string_view keyName = text.substr(equals + 1);
+    if (equals == std::string::npos) return "--bind takes ACTION=KEY, not '" + text + "'";
+    const std::string name = text.substr(0, equals);
+    const std::string keyName = text.substr(equals + 1);
     const std::optional<PlayerAction> action = actionNamed(name);
-    if (!action) {
-        return "unknown action '" + std::string(name) + "' in --bind " + std::string(text) + " (the actions are " +
-               actionList() + ")";
-    }
+    if (!action) return "unknown action '" + name + "' in --bind " + text + " (the actions are " + actionList() + ")";
     const std::optional<std::int16_t> key = virtualKeyCodeNamed(keyName);
     if (!key) {
-        return "unknown key '" + std::string(keyName) + "' in --bind " + std::string(text) +
+        return "unknown key '" + keyName + "' in --bind " + text +
                " (keys go by SDL's names, such as W, Up, Space or Keypad 8)";
     }
-    return std::pair{*action, *key};
+    reading.bindings.emplace_back(*action, *key);
+    return {};
 }
+
+struct Option : OptionName {
+    Problem (*read)(Reading&, Value);
+};
+
+// Every option: its name, whether a value follows it, and what it does. One
+// that takes a value is handed nothing when the command ends before it, and
+// refuses that with its own line. A new option goes here, its lines into
+// usage() below, and what it needs or excludes into `pairings`.
+using Action = CommandLine::Action;
+constexpr Option options[] = {
+    {{"--level", true}, readLevel},
+    {{"--watch"}, [](Reading& r, Value) -> Problem { r.command.watchLevel = true; return {}; }},
+    {{"--map"}, [](Reading& r, Value) -> Problem { r.command.map = true; return {}; }},
+    {{"--edit", true}, readEdit},
+    {{"--scale", true}, readScale},
+    {{"--fullscreen"}, [](Reading& r, Value) -> Problem { r.command.window.fullscreen = true; return {}; }},
+    {{"--keys", true}, readPreset},
+    {{"--bind", true}, readBinding},
+    {{"--help"}, [](Reading& r, Value) -> Problem { r.command.action = Action::Help; return {}; }},
+    {{"--version"}, [](Reading& r, Value) -> Problem { r.command.action = Action::Version; return {}; }},
+};
+
+constexpr std::size_t optionIndex(std::string_view name)
+{
+    for (std::size_t i = 0; i < std::size(options); ++i) {
+        if (options[i].name == name) return i;
+    }
+    return std::size(options);
+}
+
+// A bare argument is a level, as if after --level.
+constexpr std::size_t bareArgument = optionIndex("--level");
+
+// Which options need or exclude which, checked in this order once every
+// argument has been read: the first pair that fails refuses the command with
+// its line. A bare LEVEL.bmp counts as --level.
+enum class Pair { Needs, Excludes };
+struct Pairing {
+    std::string_view option;
+    Pair pair;
+    std::string_view other;
+    std::string_view line;
+};
+constexpr Pairing pairings[] = {
+    {"--edit", Pair::Excludes, "--watch", "--edit and --watch cannot go together: both would write LEVEL.bmp"},
+    {"--edit", Pair::Excludes, "--level", "one level at a time: --edit LEVEL.bmp plays the level it edits"},
+    {"--watch", Pair::Needs, "--level", "--watch needs a level picture to watch"},
+};
+static_assert(std::all_of(std::begin(pairings), std::end(pairings),
+                          [](const Pairing& each) {
+                              return optionIndex(each.option) < std::size(options) &&
+                                     optionIndex(each.other) < std::size(options);
+                          }),
+              "a pairing names an option that is not in the table");
 
 }  // namespace
 
 CommandLine readCommandLine(std::span<const std::string_view> arguments)
 {
-    CommandLine command;
-    // The preset first, wherever it stands, then each binding in turn.
-    std::vector<std::pair<PlayerAction, vk::Code>> bindings;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string_view argument = arguments[i];
-        if (argument == "--help") return only(CommandLine::Action::Help);
-        if (argument == "--version") return only(CommandLine::Action::Version);
-        if (argument == "--fullscreen") {
-            command.window.fullscreen = true;
-            continue;
+    Reading reading;
+    std::array<bool, std::size(options)> given{};
+    for (OptionReader reader(arguments); !reader.done();) {
+        const ReadArgument argument = reader.read(options);
+        if (argument.kind == ReadArgument::Kind::Unknown) {
+            return refuse("unknown option '" + std::string(argument.text) + "'");
         }
-        if (const auto preset = optionValue("--keys", arguments, i)) {
-            if (!*preset) return refuse("--keys needs arrows or wasd");
-            if (**preset == "arrows") {
-                command.keys = KeyBindings::arrows();
-            } else if (**preset == "wasd") {
-                command.keys = KeyBindings::wasd();
-            } else {
-                return refuse("--keys takes arrows or wasd, not '" + std::string(**preset) + "'");
-            }
-            continue;
-        }
-        if (const auto binding = optionValue("--bind", arguments, i)) {
-            if (!*binding) return refuse("--bind needs ACTION=KEY");
-            auto read = readBinding(**binding);
-            if (auto* problem = std::get_if<std::string>(&read)) return refuse(std::move(*problem));
-            bindings.push_back(std::get<std::pair<PlayerAction, vk::Code>>(read));
-            continue;
-        }
-        if (argument == "--watch") {
-            command.watchLevel = true;
-            continue;
-        }
-        // "--level FILE", "--level=FILE" or the file alone, which is how a
-        // picture dropped on the program's icon arrives.
-        std::optional<std::optional<std::string_view>> level = optionValue("--level", arguments, i);
-        if (!level && !argument.starts_with("-")) level = argument;
-        if (level) {
-            if (!*level || (*level)->empty()) return refuse("--level needs a level picture, LEVEL.bmp");
-            if (!command.level.empty()) {
-                return refuse("one level at a time, not '" + command.level + "' and '" + std::string(**level) + "'");
-            }
-            command.level = **level;
-            continue;
-        }
-        // "--scale N" or "--scale=N"; a later one wins, as in most programs.
-        const auto scale = optionValue("--scale", arguments, i);
-        if (!scale) return refuse("unknown option '" + std::string(argument) + "'");
-        if (!*scale) return refuse("--scale needs a number from " + scaleRange);
-        if (!readScale(**scale, command.window.scale)) {
-            return refuse("--scale takes a whole number from " + scaleRange + ", not '" + std::string(**scale) + "'");
+        const bool bare = argument.kind == ReadArgument::Kind::Bare;
+        const std::size_t option = bare ? bareArgument : argument.option;
+        Problem problem = options[option].read(reading, bare ? argument.text : argument.value);
+        if (!problem.empty()) return refuse(std::move(problem));
+        // --help and --version win over what follows them, not over a
+        // mistake before them.
+        if (reading.command.action != Action::Run) return only(reading.command.action);
+        given[option] = true;
+    }
+    for (const Pairing& each : pairings) {
+        if (given[optionIndex(each.option)] && given[optionIndex(each.other)] == (each.pair == Pair::Excludes)) {
+            return refuse(std::string(each.line));
         }
     }
-    if (command.watchLevel && command.level.empty()) return refuse("--watch needs a level picture to watch");
     // An action's first binding takes the place of its preset keys; more
     // bindings of it give it more keys.
+    CommandLine& command = reading.command;
     Actions bound;
-    for (const auto& [action, key] : bindings) {
+    for (const auto& [action, key] : reading.bindings) {
+        if ((command.map || !command.edit.empty()) && (key == vk::tab || isKindKey(key))) {
+            return refuse("--bind cannot take Tab or a digit 0 to " + std::to_string(highestWallCode) +
+                          " with --map or --edit: those keys belong to the map");
+        }
         if (bound[indexOf(action)]) {
             command.keys.add(action, key);
         } else {
@@ -162,7 +223,7 @@ CommandLine readCommandLine(std::span<const std::string_view> arguments)
 std::string_view usage()
 {
     static const std::string text = "Usage: quentavox [--scale N] [--fullscreen] [--keys arrows|wasd] [--bind ACTION=KEY]...\n"
-           "                 [[--level] LEVEL.bmp [--watch]]\n"
+           "                 [--map] [[--level] LEVEL.bmp [--watch] | --edit LEVEL.bmp]\n"
            "       quentavox --help | --version\n"
            "Walk through a textured maze in first person.\n"
            "\n"
@@ -176,6 +237,16 @@ std::string_view usage()
            "                 Dropping a picture on the window plays it too\n"
            "  --watch        read LEVEL.bmp again whenever it is saved (checked once a\n"
            "                 second); a broken save keeps the level played\n"
+           "  --map          show the map beside the view: the level from above, where\n"
+           "                 you stand and what the frame shows; Tab hides and shows it\n"
+           "  --edit LEVEL.bmp\n"
+           "                 edit a level picture in the map while you walk it: the\n"
+           "                 left button paints, the right button lays floor, 0 to 5\n"
+           "                 choose the kind, Shift and a click puts you there, Ctrl+F\n"
+           "                 fills, Ctrl+Z undoes, Ctrl+Y redoes, Ctrl+S saves; a picture\n"
+           "                 not there yet starts as a walled hall, one that breaks a\n"
+           "                 rule opens mended. With --map or --edit, Tab, 0 to 5 and\n"
+           "                 every key with Ctrl belong to the map\n"
            "  --scale N      show every pixel of the window as an N x N block, N from\n"
            "                 " + scaleRange + " (default: the display's dots per inch over 96)\n"
            "  --fullscreen   fill the display (default scale: the largest at which\n"

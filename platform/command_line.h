@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The command line: `quentavox [--scale N] [--fullscreen] [--keys PRESET]
-// [--bind ACTION=KEY]... [[--level] LEVEL.bmp [--watch]]`, `--help` and
-// `--version`. Reading it opens nothing and prints nothing; main() acts on
+// [--bind ACTION=KEY]... [--map] [[--level] LEVEL.bmp [--watch] | --edit
+// LEVEL.bmp]`, `--help` and `--version`. Reading it opens nothing and prints nothing; main() acts on
 // the result.
 
 #include <span>
@@ -26,6 +26,10 @@ struct CommandLine {
     // read it again whenever it changes on disk; empty for the built-in one.
     std::string level;
     bool watchLevel = false;
+    // The map beside the view; a level picture to edit in it, there or not
+    // yet, which is then the level played.
+    bool map = false;
+    std::string edit;
     KeyBindings keys = KeyBindings::arrows();
 };
 

@@ -42,6 +42,10 @@ int main(int argc, char** argv)
         return 2;
     }
 
+    // A watched level's first look is taken before the level is read, so a
+    // save made while the window opens is played as soon as it is open.
+    std::optional<LevelWatch> watch;
+    if (command.watchLevel) watch.emplace(command.level);
     // A level of the player's own is checked before any window opens; a
     // refused one is a mistake in the command, answered like one.
     std::optional<LevelPicture> level;
@@ -52,12 +56,25 @@ int main(int argc, char** argv)
             return 2;
         }
     }
+    // So is a level to edit: one that is no picture of a level is refused as
+    // for play; the mends of one that breaks a rule are printed.
+    std::optional<LevelToEdit> edited;
+    if (!command.edit.empty()) {
+        edited = readLevelToEdit(command.edit);
+        if (!edited->lines.empty()) showUserText(edited->lines, UserStream::Error);
+        if (!edited->level) return 2;
+    }
     std::unique_ptr<SdlPlatform> platform;
     try {
         platform = std::make_unique<SdlPlatform>(command.window, command.keys);
         frmMain form(*platform);
         if (level) form.OpenLevel(std::move(*level), Platform::Refusal::InDialog);
-        if (command.watchLevel) form.levelWatch.emplace(command.level);
+        form.levelWatch = std::move(watch);
+        if (edited) {
+            form.EditLevel(command.edit, *edited);
+        } else if (command.map) {
+            form.ShowMapPanel();
+        }
         form.Form_Load();
     } catch (const ProgramEnd&) {
         return 0;

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "base/checked.h"
+#include "core/panel_keys.h"
 #include "gfx/client_area.h"
 #include "gfx/sdl_error.h"
 #include "gfx/surface.h"
@@ -20,20 +21,49 @@
 #include "platform/user_text.h"
 #include "platform/video_drivers.h"
 #include "platform/view_scale.h"
+#include "platform/window_host.h"
 #include "platform/window_icon.h"
-
-#ifdef __EMSCRIPTEN__
-#include "platform/browser.h"
-#endif
 
 namespace {
 
-#ifdef __EMSCRIPTEN__
-// The page scales the canvas to fit; the client area keeps its size.
-constexpr Uint32 windowFlags = SDL_WINDOW_HIDDEN;
-#else
-constexpr Uint32 windowFlags = SDL_WINDOW_HIDDEN | SDL_WINDOW_RESIZABLE;
-#endif
+void refuseUnknownScale(const WindowOptions& options)
+{
+    if (options.scale != 0 && !isScale(options.scale)) {
+        throw RuntimeError("cannot show the window at scale " + std::to_string(options.scale) +
+                           ": the scale is a whole number from " + std::to_string(smallestScale) + " to " +
+                           std::to_string(largestScale));
+    }
+}
+
+void giveHints()
+{
+    // The frame is drawn in software; without this SDL would first open a
+    // hidden OpenGL window to try an accelerated path, which costs a tenth of
+    // a second at start-up and some 80 MB of driver code.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
+    // Windows enlarges the window of a program that does not handle the
+    // display's dpi itself, smoothly; this one shows it at a whole scale.
+    SDL_SetHint(SDL_HINT_WINDOWS_DPI_AWARENESS, "system");
+    // In a browser, keys reach the game only while its canvas has the focus,
+    // not wherever on the page they are typed.
+    SDL_SetHint(SDL_HINT_EMSCRIPTEN_KEYBOARD_ELEMENT, "#canvas");
+    // Closing the window is the close request alone, which the form may
+    // cancel; SDL_QUIT then comes only from a signal to end.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+    leaveOutUnreachableVideoDrivers();
+}
+
+// Without a display SDL falls back to drawing off screen, where nobody would
+// see the window; that is only wanted when asked for by name.
+void refuseDrawingOffScreen()
+{
+    const std::string_view driver = SDL_GetCurrentVideoDriver();
+    if ((driver == "offscreen" || driver == "dummy") && !SDL_getenv("SDL_VIDEODRIVER")) {
+        const char* display = SDL_getenv("DISPLAY");
+        throw RuntimeError(std::string("cannot open the window: no display could be opened (DISPLAY ") +
+                           (display ? "is \"" + std::string(display) + "\")" : "is not set)"));
+    }
+}
 
 // The first display's size, in full screen, where the window covers it.
 // A window placed by the system opens on that display too.
@@ -45,113 +75,97 @@ SDL_Rect displaySize()
 }
 
 // The scale asked for; otherwise, in full screen the largest at which the
-// render box fits the display, and in a window the display's dpi over 96.
+// render box fits the display, and in a window the host's own.
 std::int32_t chooseScale(const WindowOptions& options, const SDL_Rect& display)
 {
-#ifdef __EMSCRIPTEN__
-    // In a browser the page scales the canvas itself, in whole steps.
-    (void)options;
-    (void)display;
-    return 1;
-#else
     if (options.scale != 0) return options.scale;
     if (options.fullscreen) return scaleToFit(display.w, display.h, storedRenderBoxWidth, storedRenderBoxHeight);
-    // A display that cannot tell its dpi leaves it 0.
-    float dpi = 0;
-    if (SDL_GetDisplayDPI(0, nullptr, &dpi, nullptr) != 0) dpi = 0;
-    return scaleForDpi(dpi);
-#endif
+    return host::defaultScale();
+}
+
+// Task bars show the icon compiled into the program.
+void showIcon(SDL_Window* window)
+{
+    const std::span<const unsigned char> icon = embedded::window_icon[0].file;
+    const SdlSurfacePtr image(
+        SDL_LoadBMP_RW(SDL_RWFromConstMem(icon.data(), checked::toInt32(double(icon.size()), "icon size")), 1));
+    if (!image) failWithSdlError("cannot load the window icon");
+    SDL_SetWindowIcon(window, image.get());
 }
 
 }  // namespace
 
+SdlPlatform::SdlVideo::SdlVideo()
+{
+    if (SDL_Init(SDL_INIT_VIDEO) != 0) failWithSdlError("cannot open the window (is there a display?)");
+}
+
+SdlPlatform::SdlVideo::~SdlVideo() { SDL_Quit(); }
+
+void SdlPlatform::DestroyWindow::operator()(SDL_Window* window) const { SDL_DestroyWindow(window); }
+
 SdlPlatform::SdlPlatform(const WindowOptions& options, const KeyBindings& keys) : controls(keys)
 {
-    if (options.scale != 0 && !isScale(options.scale)) {
-        throw RuntimeError("cannot show the window at scale " + std::to_string(options.scale) +
-                           ": the scale is a whole number from " + std::to_string(smallestScale) + " to " +
-                           std::to_string(largestScale));
-    }
-    // The frame is drawn in software; without this SDL would first open a
-    // hidden OpenGL window to try an accelerated path, which costs a tenth of
-    // a second at start-up and some 80 MB of driver code.
-    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
-    // Windows enlarges the window of a program that does not handle the
-    // display's dpi itself, smoothly; this one shows it at a whole scale.
-    SDL_SetHint(SDL_HINT_WINDOWS_DPI_AWARENESS, "system");
-    // In a browser, keys reach the game only while its canvas has the focus,
-    // not wherever on the page they are typed.
-    SDL_SetHint(SDL_HINT_EMSCRIPTEN_KEYBOARD_ELEMENT, "#canvas");
-    leaveOutUnreachableVideoDrivers();
-    if (SDL_Init(SDL_INIT_VIDEO) != 0) failWithSdlError("cannot open the window (is there a display?)");
-    // Without a display SDL falls back to drawing off screen, where nobody
-    // would see the window; that is only wanted when asked for by name.
-    const std::string_view driver = SDL_GetCurrentVideoDriver();
-    if ((driver == "offscreen" || driver == "dummy") && !SDL_getenv("SDL_VIDEODRIVER")) {
-        SDL_Quit();
-        const char* display = SDL_getenv("DISPLAY");
-        throw RuntimeError(std::string("cannot open the window: no display could be opened (DISPLAY ") +
-                           (display ? "is \"" + std::string(display) + "\")" : "is not set)"));
-    }
-    const SDL_Rect display = options.fullscreen ? displaySize() : SDL_Rect{};
+    refuseUnknownScale(options);
+    giveHints();
+    video.emplace();
+    refuseDrawingOffScreen();
+    display = options.fullscreen ? displaySize() : SDL_Rect{};
+    fullscreen = options.fullscreen;
+    askedScale = options.scale;
     scale = chooseScale(options, display);
     // A full-screen window is made the display's size from the start: the
     // window manager would resize it, but not every desktop has one.
     const int width = options.fullscreen ? display.w : storedClientWidth * scale;
     const int height = options.fullscreen ? display.h : storedClientHeight * scale;
     const Uint32 fullscreen = options.fullscreen ? SDL_WINDOW_FULLSCREEN_DESKTOP : 0;
-    window = SDL_CreateWindow(appTitle, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, width, height,
-                              windowFlags | fullscreen);
-    if (!window) {
-        const std::string error = SDL_GetError();
-        SDL_Quit();
-        throw RuntimeError("cannot create the window: " + error);
-    }
-    // Task bars show the icon compiled into the program.
-    const std::span<const unsigned char> icon = embedded::window_icon[0].file;
-    SDL_Surface* iconImage =
-        SDL_LoadBMP_RW(SDL_RWFromConstMem(icon.data(), checked::toInt32(double(icon.size()), "icon size")), 1);
-    if (!iconImage) failWithSdlError("cannot load the window icon");
-    SDL_SetWindowIcon(window, iconImage);
-    SDL_FreeSurface(iconImage);
+    window.reset(SDL_CreateWindow(appTitle, SDL_WINDOWPOS_UNDEFINED, SDL_WINDOWPOS_UNDEFINED, width, height,
+                                  SDL_WINDOW_HIDDEN | host::windowFlags() | fullscreen));
+    if (!window) failWithSdlError("cannot create the window");
+    showIcon(window.get());
     pads.emplace();
 }
 
-SdlPlatform::~SdlPlatform()
-{
-    formPixels.reset();
-    pads.reset();
-    SDL_DestroyWindow(window);
-    SDL_Quit();
-}
+SdlPlatform::~SdlPlatform() = default;
 
 void SdlPlatform::Show(FormEvents& form)
 {
-    SDL_ShowWindow(window);
-    SDL_RaiseWindow(window);
+    SDL_ShowWindow(window.get());
+    SDL_RaiseWindow(window.get());
     repaintAll = true;
     form.Form_Resize();
 }
 
 void SdlPlatform::DoEvents(FormEvents& form)
 {
-#ifdef __EMSCRIPTEN__
-    // A page's keys arrive, and its canvas shows the last frame, only while
-    // the program has handed control back to the browser: once a pass, here.
-    browserSleep(0);
-#endif
+    host::beforeEvents(form);
     SDL_Event event;
     while (SDL_PollEvent(&event)) deliver(event, form);
 }
 
 namespace {
 
-// Every close request is alike: the handler reads neither argument.
-void requestClose(FormEvents& form)
+// The window closed by the user, or the program asked to end by a signal;
+// a form that cancels the request goes on.
+void requestClose(FormEvents& form, std::int16_t unloadMode)
 {
     std::int16_t cancel = 0;
-    std::int16_t unloadMode = 0;
     form.Form_QueryUnload(cancel, unloadMode);
+}
+
+// Shift and Ctrl as the form's handlers have them.
+std::int16_t shiftState(Uint16 modifiers)
+{
+    return static_cast<std::int16_t>(((modifiers & KMOD_SHIFT) != 0 ? vbShiftMask : 0) |
+                                     ((modifiers & KMOD_CTRL) != 0 ? vbCtrlMask : 0) |
+                                     ((modifiers & KMOD_ALT) != 0 ? vbAltMask : 0));
+}
+
+std::int16_t buttonMask(Uint32 buttons)
+{
+    return static_cast<std::int16_t>(((buttons & SDL_BUTTON_LMASK) != 0 ? vbLeftButton : 0) |
+                                     ((buttons & SDL_BUTTON_RMASK) != 0 ? vbRightButton : 0) |
+                                     ((buttons & SDL_BUTTON_MMASK) != 0 ? vbMiddleButton : 0));
 }
 
 // The held keys reach the render surface's handlers. The handlers ignore the
@@ -183,12 +197,12 @@ void SdlPlatform::deliver(const SDL_Event& event, FormEvents& form)
     if (pads && pads->deliver(event, controls, keys)) return;
     switch (event.type) {
     case SDL_QUIT:
-        requestClose(form);
+        requestClose(form, vbAppTaskManager);
         break;
     case SDL_WINDOWEVENT:
         switch (event.window.event) {
         case SDL_WINDOWEVENT_CLOSE:
-            requestClose(form);
+            requestClose(form, vbFormControlMenu);
             break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
             repaintAll = true;
@@ -207,18 +221,30 @@ void SdlPlatform::deliver(const SDL_Event& event, FormEvents& form)
         }
         break;
     case SDL_KEYDOWN:
-        if (const auto code = virtualKeyCode(event.key.keysym)) controls.keyDown(*code, keys);
+        if (const auto code = virtualKeyCode(event.key.keysym)) {
+            // The map's keys never reach the held keys; their release may,
+            // which lets go of nothing.
+            if (panelKeys && isPanelKey(*code, (event.key.keysym.mod & KMOD_CTRL) != 0)) {
+                std::int16_t key = *code;
+                std::int16_t shift = shiftState(event.key.keysym.mod);
+                form.picMap_KeyDown(key, shift);
+            } else {
+                controls.keyDown(*code, keys);
+            }
+        }
         break;
     case SDL_KEYUP:
         if (const auto code = virtualKeyCode(event.key.keysym)) controls.keyUp(*code, keys);
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+    case SDL_MOUSEMOTION:
+        deliverPanelMouse(event, form);
         break;
     case SDL_DROPFILE: {
         // SDL hands over the name, which is ours to free.
         const std::unique_ptr<char, decltype(&SDL_free)> fileName(event.drop.file, SDL_free);
         if (fileName) form.Form_OLEDragDrop(fileName.get());
-#ifdef __EMSCRIPTEN__
-        if (fileName) browserLevelDropped(fileName.get());
-#endif
         break;
     }
     default:
@@ -226,27 +252,66 @@ void SdlPlatform::deliver(const SDL_Event& event, FormEvents& form)
     }
 }
 
-// The dialog has no parent window: over its parent it would be placed on
-// that window's middle, which for a window larger than the screen lies out
-// of sight. On its own it is centred on the screen and opens on top.
-void SdlPlatform::ReportError(std::string_view message)
+void SdlPlatform::deliverPanelMouse(const SDL_Event& event, FormEvents& form)
 {
-#ifdef __EMSCRIPTEN__
-    // The page shows the line from stderr in itself; SDL's dialog there
-    // would be an alert() that blocks the page.
-    static_cast<void>(message);
-    return;
-#endif
-    const std::string line = reportLine(message);
-    endAtOnceOnSignal();
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_ERROR, appTitle, line.c_str(), nullptr);
+    // The view may hold the pointer for itself (relative mode).
+    if (!panel || SDL_GetRelativeMouseMode()) return;
+    const bool moved = event.type == SDL_MOUSEMOTION;
+    const float x = float(moved ? event.motion.x : event.button.x) / float(scale);
+    const float y = float(moved ? event.motion.y : event.button.y) / float(scale);
+    std::int16_t shift = shiftState(SDL_GetModState());
+    std::int16_t buttons = buttonMask(moved ? event.motion.state : SDL_BUTTON(event.button.button));
+    const SDL_Rect box = boxPlace(*panel).outer;
+    const SDL_Point point{static_cast<int>(x), static_cast<int>(y)};
+    if (moved) {
+        form.picMap_MouseMove(buttons, shift, x, y);
+    } else if (event.type == SDL_MOUSEBUTTONDOWN && SDL_PointInRect(&point, &box)) {
+        draggingOnPanel = true;
+        form.picMap_MouseDown(buttons, shift, x, y);
+    } else if (event.type == SDL_MOUSEBUTTONUP && draggingOnPanel) {
+        draggingOnPanel = (SDL_GetMouseState(nullptr, nullptr) & ~SDL_BUTTON(event.button.button)) != 0;
+        form.picMap_MouseUp(buttons, shift, x, y);
+    }
 }
 
-// The box has no parent for the same reason as the error dialog. While it is
-// open the game stands still; closing it lets the next pass run. Lines for
-// stderr alone go where a refused command line's would: on Windows with no
-// console to print in, into a message box after all, as nothing else would
-// show them.
+void SdlPlatform::ShowPanel(const Surface* shown, ClientSize wanted)
+{
+    panel = shown;
+    panelKeys = true;
+    repaintAll = true;
+    const int width = checked::toInt32(wanted.ScaleWidth, "client width");
+    const int height = checked::toInt32(wanted.ScaleHeight, "client height");
+    if (!fullscreen) {
+        SDL_SetWindowSize(window.get(), width * scale, height * scale);
+    } else if (askedScale == 0) {
+        // Both boxes at the largest scale at which they fit, or the view's.
+        scale = panel ? scaleToFit(display.w, display.h, width, height)
+                      : scaleToFit(display.w, display.h, storedRenderBoxWidth, storedRenderBoxHeight);
+    }
+}
+
+Platform::SaveAnswer SdlPlatform::AskToSave(std::string_view question)
+{
+    static constexpr const char* buttons[] = {"Save", "Discard", "Cancel"};
+    return static_cast<SaveAnswer>(host::askInMessageBox(std::string(question), buttons));
+}
+
+std::string SdlPlatform::SaveFile(const std::string& fileName, std::span<const unsigned char> bytes)
+{
+    return host::saveFile(fileName, bytes);
+}
+
+void SdlPlatform::ReportError(std::string_view message)
+{
+    const std::string line = reportLine(message);
+    endAtOnceOnSignal();
+    host::showMessageBox(SDL_MESSAGEBOX_ERROR, line);
+}
+
+// While the box is open the game stands still; closing it lets the next pass
+// run. Lines for stderr alone go where a refused command line's would: on
+// Windows with no console to print in, into a message box after all, as
+// nothing else would show them.
 void SdlPlatform::ShowRefusal(std::string_view lines, Refusal shown)
 {
     if (shown == Refusal::OnStderr) {
@@ -254,13 +319,7 @@ void SdlPlatform::ShowRefusal(std::string_view lines, Refusal shown)
         return;
     }
     std::cerr << lines << std::flush;
-#ifdef __EMSCRIPTEN__
-    // The page shows the lines in itself.
-    browserRefusal(lines);
-#else
-    const std::string text(lines);
-    SDL_ShowSimpleMessageBox(SDL_MESSAGEBOX_WARNING, appTitle, text.c_str(), nullptr);
-#endif
+    host::showMessageBox(SDL_MESSAGEBOX_WARNING, std::string(lines));
 }
 
 std::int64_t SdlPlatform::GetTickCount() { return millisecondsSinceBoot(); }
@@ -272,14 +331,14 @@ void SdlPlatform::SetCaption(std::string_view text)
     const std::size_t length = std::min(text.size(), caption.size() - 1);
     std::copy_n(text.begin(), length, caption.begin());
     caption[length] = '\0';
-    SDL_SetWindowTitle(window, caption.data());
+    SDL_SetWindowTitle(window.get(), caption.data());
 }
 
 ClientSize SdlPlatform::ClientArea() const
 {
     int width = 0;
     int height = 0;
-    SDL_GetWindowSize(window, &width, &height);
+    SDL_GetWindowSize(window.get(), &width, &height);
     // In whole form pixels: a strip narrower than a block belongs to none.
     return {static_cast<float>(width / scale), static_cast<float>(height / scale)};
 }
@@ -305,21 +364,23 @@ void SdlPlatform::Present(const Surface& picture)
 {
     // Nobody sees a minimised or hidden window: the frame has been drawn and
     // counted, and that is all. The whole window is painted once it shows.
-    if ((SDL_GetWindowFlags(window) & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) != 0) {
+    if ((SDL_GetWindowFlags(window.get()) & (SDL_WINDOW_MINIMIZED | SDL_WINDOW_HIDDEN)) != 0) {
         repaintAll = true;
         return;
     }
-    SDL_Surface* screen = SDL_GetWindowSurface(window);
+    SDL_Surface* screen = SDL_GetWindowSurface(window.get());
     if (!screen) failWithSdlError("cannot draw into the window");
     SDL_Surface* formSurface = formImage(screen);
 
+    const bool isPanel = &picture == panel;
+    if (!isPanel) view = &picture;
     const auto [box, inside] = boxPlace(picture);
-    if (box.x != lastLeft || box.y != lastTop) repaintAll = true;
+    if (!isPanel && (box.x != lastLeft || box.y != lastTop)) repaintAll = true;
     // While nobody touches a key the view is the same frame, pass after
     // pass; sending the window what it shows already would take most of
     // the time an idle pass costs.
     if (!repaintAll && clientAreaShows(formSurface, picture)) return;
-    composeClientArea(formSurface, picture, repaintAll);
+    composeClientArea(formSurface, picture, repaintAll, isPanel ? view : panel);
 
     const SDL_Rect whole{0, 0, formSurface->w, formSurface->h};
     SDL_Rect shown{};
@@ -336,8 +397,9 @@ void SdlPlatform::Present(const Surface& picture)
         shown = repaintAll ? SDL_Rect{0, 0, screen->w, screen->h}
                            : SDL_Rect{shown.x * scale, shown.y * scale, shown.w * scale, shown.h * scale};
     }
-    if (SDL_UpdateWindowSurfaceRects(window, &shown, 1) != 0) failWithSdlError("cannot show the frame");
+    if (SDL_UpdateWindowSurfaceRects(window.get(), &shown, 1) != 0) failWithSdlError("cannot show the frame");
     repaintAll = false;
+    if (isPanel) return;
     lastLeft = box.x;
     lastTop = box.y;
 }

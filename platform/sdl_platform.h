@@ -2,10 +2,14 @@
 #pragma once
 // The real platform: an SDL2 window with a software window surface.
 
+#include <SDL_rect.h>
+
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
+#include <string>
 
 #include "core/platform.h"
 #include "core/stored_window.h"
@@ -36,15 +40,34 @@ public:
     void Present(const Surface& picture) override;
     void ReportError(std::string_view message) override;
     void ShowRefusal(std::string_view lines, Refusal shown) override;
+    void ShowPanel(const Surface* panel, ClientSize wanted) override;
+    SaveAnswer AskToSave(std::string_view question) override;
+    std::string SaveFile(const std::string& fileName, std::span<const unsigned char> bytes) override;
     // The scale the window is shown at: the one asked for, or the display's.
     std::int32_t Scale() const { return scale; }
 
 private:
     void deliver(const SDL_Event& event, FormEvents& form);
+    // The mouse over the map panel, or dragged from it, to its handlers.
+    void deliverPanelMouse(const SDL_Event& event, FormEvents& form);
     SDL_Surface* formImage(SDL_Surface* screen);
 
+    // SDL's video, quit once everything made with it has gone: the members
+    // below are released first, whether the platform ends or its
+    // constructor fails.
+    struct SdlVideo {
+        SdlVideo();
+        ~SdlVideo();
+        SdlVideo(const SdlVideo&) = delete;
+        SdlVideo& operator=(const SdlVideo&) = delete;
+    };
+    struct DestroyWindow {
+        void operator()(SDL_Window* window) const;
+    };
+
     FineTimer timer;
-    SDL_Window* window = nullptr;
+    std::optional<SdlVideo> video;
+    std::unique_ptr<SDL_Window, DestroyWindow> window;
     // Every form pixel is shown as a scale x scale block of window pixels.
     std::int32_t scale = 1;
     // Above scale 1 the form is drawn here, in form pixels, and shown
@@ -55,6 +78,19 @@ private:
     bool repaintAll = true;
     std::int32_t lastLeft = 0;
     std::int32_t lastTop = 0;
+    // The map panel shown beside the render box, and the render box last
+    // shown: each is painted with the face when the other is shown.
+    const Surface* panel = nullptr;
+    const Surface* view = nullptr;
+    // Once a panel has been given, its keys are its own, shown or hidden.
+    bool panelKeys = false;
+    // A button went down on the panel and is held.
+    bool draggingOnPanel = false;
+    // In full screen, the display and the scale asked for (0 for none),
+    // for fitting the client area when the panel comes and goes.
+    SDL_Rect display{};
+    std::int32_t askedScale = 0;
+    bool fullscreen = false;
     // The keyboard and the game controllers, as the keys the form sees held.
     Controls controls;
     std::optional<GameControllers> pads;

@@ -2,7 +2,7 @@
 #include "platform/system_clock.h"
 
 #if defined(__EMSCRIPTEN__)
-#include "platform/browser.h"
+#include "platform/browser_clock.h"
 #elif defined(_WIN32)
 #include <windows.h>
 #else

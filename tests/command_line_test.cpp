@@ -21,11 +21,8 @@ TEST(CommandLine, OptionsChooseTheWindow)
         bool fullscreen;
     };
     for (const Case& c : std::vector<Case>{{{}, 0, false},
-                                           {{"--scale", "1"}, 1, false},
                                            {{"--scale", "8"}, 8, false},
-                                           {{"--scale=3"}, 3, false},
-                                           {{"--fullscreen"}, 0, true},
-                                           {{"--fullscreen", "--scale", "2"}, 2, true},
+                                           {{"--fullscreen", "--scale", "1"}, 1, true},
                                            {{"--scale", "2", "--scale=5"}, 5, false}}) {
         const CommandLine command = read(c.arguments);
         const std::string shown = c.arguments.empty() ? "" : std::string(c.arguments.front());
@@ -67,31 +64,19 @@ TEST(CommandLine, AnythingElseIsRefusedWithOneLine)
 {
     for (const auto& [arguments, problem] : std::vector<std::pair<std::vector<std::string_view>, std::string>>{
              {{"--scale", "0"}, "quentavox: --scale takes a whole number from 1 to 8, not '0'"},
-             {{"--scale", "9"}, "quentavox: --scale takes a whole number from 1 to 8, not '9'"},
-             {{"--scale", "-1"}, "quentavox: --scale takes a whole number from 1 to 8, not '-1'"},
              {{"--scale", "+2"}, "quentavox: --scale takes a whole number from 1 to 8, not '+2'"},
              {{"--scale", "2.0"}, "quentavox: --scale takes a whole number from 1 to 8, not '2.0'"},
-             {{"--scale", "99999999999"}, "quentavox: --scale takes a whole number from 1 to 8, not '99999999999'"},
              {{"--scale="}, "quentavox: --scale takes a whole number from 1 to 8, not ''"},
-             {{"--scale"}, "quentavox: --scale needs a number from 1 to 8"},
              {{"--scale", "--fullscreen"}, "quentavox: --scale takes a whole number from 1 to 8, not '--fullscreen'"},
              {{"-h"}, "quentavox: unknown option '-h'"},
-             {{"--Help"}, "quentavox: unknown option '--Help'"},
              {{"--fullscreen=yes"}, "quentavox: unknown option '--fullscreen=yes'"},
-             {{"--level"}, "quentavox: --level needs a level picture, LEVEL.bmp"},
              {{"--level="}, "quentavox: --level needs a level picture, LEVEL.bmp"},
              {{"a.bmp", "--level", "b.bmp"}, "quentavox: one level at a time, not 'a.bmp' and 'b.bmp'"},
              {{"--watch"}, "quentavox: --watch needs a level picture to watch"},
              {{"--keys"}, "quentavox: --keys needs arrows or wasd"},
              {{"--keys", "WASD"}, "quentavox: --keys takes arrows or wasd, not 'WASD'"},
              {{"--bind"}, "quentavox: --bind needs ACTION=KEY"},
-             {{"--bind", "forward"}, "quentavox: --bind takes ACTION=KEY, not 'forward'"},
-             {{"--bind=jump=J"},
-              "quentavox: unknown action 'jump' in --bind jump=J (the actions are forward, backward, turn-left, "
-              "turn-right, step-left, step-right)"},
-             {{"--bind", "forward=Foo"},
-              "quentavox: unknown key 'Foo' in --bind forward=Foo (keys go by SDL's names, such as W, Up, Space or "
-              "Keypad 8)"}}) {
+             {{"--bind", "forward"}, "quentavox: --bind takes ACTION=KEY, not 'forward'"}}) {
         const CommandLine command = read(arguments);
         EXPECT_EQ(command.action, Action::Refuse) << problem;
         EXPECT_EQ(command.problem, problem);

@@ -12,6 +12,7 @@
 #include "assets/map_decoding.h"
 #include "gfx/surface.h"
 #include "tests/fixture_pictures.h"
+#include "tests/runtime_error.h"
 
 namespace {
 
@@ -76,6 +77,7 @@ TEST(LevelLink, EveryLevelComesBackCellForCellAndAsTheSamePicture)
     }
     // The picture is the file the level is shipped as, byte for byte.
     EXPECT_EQ(cellsToBmp(builtInLevel()), fixtureBytes("map.bmp"));
+    EXPECT_EQ(runtimeErrorOf([] { cellsToBmp(filled(-1)); }), "cell code -1 has no level colour");
     // A hall of repeated rows takes a few letters.
     EXPECT_LT(levelLink(emptyHall()).size(), 24u);
 }

@@ -47,6 +47,7 @@ public:
     void Form_QueryUnload(std::int16_t&, std::int16_t&) override { calls.push_back({"Form_QueryUnload"}); }
     // The end-to-end drop test drops files on the real window.
     void Form_OLEDragDrop(std::string_view) override {}
+    OpenedLevel OpenLevel(LevelPicture, Platform::Refusal) override { return {}; }
 };
 
 class SdlPlatformTest : public ::testing::Test {

@@ -28,7 +28,7 @@ paint() { # paint KEY X0 Y0 X1 Y1: kind KEY, a drag from one cell to the other
 }
 saved_as() { # saved_as EXPECTED.bmp: Ctrl+S writes exactly that picture
     xdotool key ctrl+s
-    wait_until "$PATIENCE" eval 'same_pixels new.bmp "$1"' || fail "new.bmp is not $1 after Ctrl+S"
+    wait_until "$PATIENCE" same_pixels new.bmp "$1" || fail "new.bmp is not $1 after Ctrl+S"
     wait_until "$PATIENCE" eval '[[ "$(caption)" != *"new.bmp*"* ]]' || fail "the caption stays unsaved: $(caption)"
 }
 
@@ -48,17 +48,22 @@ saved_as twice.bmp
 
 paint 1 40 40 41 40
 "$CLOSE_WINDOW" "$WINDOW"
-question() { xdotool search --onlyvisible --name '^Quentavox$' >/dev/null 2>&1; }
+# The question: a window captioned exactly Quentavox beside the program's
+# own, whose UTF-8 caption xdotool cannot match.
+question() {
+    QUESTION=$(xwininfo -root -children | awk -v own="$(printf '0x%x' "$WINDOW")" '$2 == "\"Quentavox\":" && $1 != own { print $1; exit }')
+    [ -n "$QUESTION" ]
+}
 wait_until "$PATIENCE" question || fail "closing with unsaved edits asked nothing"
-xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Quentavox$' | head -n1)" key Escape
+xdotool windowfocus --sync "$QUESTION" key Escape
 wait_until "$PATIENCE" eval '! question' || fail "the question stayed after Escape"
 program_running || fail "Cancel ended the program"
 xdotool windowfocus --sync "$WINDOW"
 "$CLOSE_WINDOW" "$WINDOW"
 wait_until "$PATIENCE" question || fail "closing again asked nothing"
-xdotool windowfocus --sync "$(xdotool search --onlyvisible --name '^Quentavox$' | head -n1)" key Return
+xdotool windowfocus --sync "$QUESTION" key Return
 convert twice.bmp -fill yellow -draw 'line 40,40 41,40' bmp3:closed.bmp
-wait_until "$PATIENCE" eval 'same_pixels new.bmp closed.bmp' || fail "Save in the question did not save"
+wait_until "$PATIENCE" same_pixels new.bmp closed.bmp || fail "Save in the question did not save"
 wait_until "$PATIENCE" eval '! program_running' || fail "the program still runs after Save"
 wait "$PROGRAM_PID" || fail "exit status $? after saving on close"
 PROGRAM_PID=""

@@ -21,7 +21,7 @@
 #include "base/file_bytes.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size);
-extern std::size_t picturesAccepted;
+extern std::size_t inputsAccepted;
 
 namespace {
 
@@ -118,17 +118,17 @@ int main(int argc, char** argv)
         }
         seeds.push_back(std::move(*seed));
     }
-    // The seeds as they are: each is a picture that one of the readings
-    // accepts, so a target that refused everything would show here.
+    // The seeds as they are: the target accepts each, so a target that
+    // refused everything would show here.
     for (std::size_t i = 0; i < seeds.size(); ++i) {
-        const std::size_t accepted = picturesAccepted;
+        const std::size_t accepted = inputsAccepted;
         LLVMFuzzerTestOneInput(seeds[i].data(), seeds[i].size());
-        if (picturesAccepted == accepted) {
+        if (inputsAccepted == accepted) {
             std::fprintf(stderr, "%s, a seed file, was refused\n", argv[i + 2]);
             return 1;
         }
     }
-    const std::size_t acceptedSeeds = picturesAccepted;
+    const std::size_t acceptedSeeds = inputsAccepted;
     Mutator mutator(20261207);
     std::mt19937 pick(1);
     for (long i = 0; i < iterations; ++i) {
@@ -137,6 +137,6 @@ int main(int argc, char** argv)
         LLVMFuzzerTestOneInput(bytes.data(), bytes.size());
     }
     std::printf("%ld mutated files read, %zu readings accepted; none crashed or answered inconsistently\n",
-                iterations, picturesAccepted - acceptedSeeds);
+                iterations, inputsAccepted - acceptedSeeds);
     return 0;
 }

@@ -26,7 +26,7 @@
 #include "assets/picture_file.h"
 
 // How many readings accepted the file, for a driver to see that some do.
-std::size_t picturesAccepted = 0;
+std::size_t inputsAccepted = 0;
 
 namespace {
 
@@ -98,7 +98,7 @@ void check(const std::filesystem::path& path, const std::uint8_t* data, std::siz
     if (width != wanted.width || (height != wanted.height && height != -std::int64_t{wanted.height})) {
         failed("accepted a picture of another size", read.problem);
     }
-    ++picturesAccepted;
+    ++inputsAccepted;
 }
 
 void checkLevel(const std::filesystem::path& path, const std::uint8_t* data, std::size_t size)

@@ -6,6 +6,7 @@
 #include <string>
 #include <system_error>
 
+#include "base/option_reader.h"
 #include "tools/ray_diagram/text.h"
 #include "tools/ray_diagram/input_error.h"
 
@@ -44,54 +45,61 @@ std::vector<std::int32_t> columns(std::string_view text)
     return list;
 }
 
+void readPlace(Options& options, std::string_view value)
+{
+    const std::size_t comma = value.find(',');
+    if (comma == std::string_view::npos) throw InputError(concat("--at wants two numbers X,Y, not ", quoted(value)));
+    options.x = coordinate(value.substr(0, comma));
+    options.y = coordinate(value.substr(comma + 1));
+}
+
+void readZoom(Options& options, std::string_view value)
+{
+    options.zoom = parse<std::int32_t>(value, "--zoom", "1, 2, 4 or 8");
+    if (options.zoom != 1 && options.zoom != 2 && options.zoom != 4 && options.zoom != 8) {
+        throw InputError(concat("--zoom wants 1, 2, 4 or 8, not ", quoted(value)));
+    }
+}
+
+struct Option : OptionName {
+    void (*read)(Options&, std::string_view value);
+};
+
+constexpr Option table[] = {
+    {{"--help"}, [](Options& options, std::string_view) { options.help = true; }},
+    {{"--window"}, [](Options& options, std::string_view) { options.window = true; }},
+    {{"--at", true}, readPlace},
+    {{"--heading", true},
+     [](Options& options, std::string_view value) {
+         options.heading = parse<std::int32_t>(value, "--heading", "a whole number of degrees");
+     }},
+    {{"--level", true}, [](Options& options, std::string_view value) { options.level = value; }},
+    {{"--pictures", true}, [](Options& options, std::string_view value) { options.pictures = std::string(value); }},
+    {{"--mark", true}, [](Options& options, std::string_view value) { options.marks = columns(value); }},
+    {{"--zoom", true}, readZoom},
+};
+
 }  // namespace
 
 Options parseOptions(std::span<const std::string_view> arguments)
 {
     Options options;
-    for (std::size_t i = 0; i < arguments.size(); ++i) {
-        const std::string_view argument = arguments[i];
-        if (argument == "--help") {
-            options.help = true;
-            continue;
+    for (OptionReader reader(arguments); !reader.done();) {
+        const ReadArgument argument = reader.read(table);
+        if (argument.kind == ReadArgument::Kind::Unknown) {
+            throw InputError(concat("unknown option ", quoted(argument.text), " (ray_diagram --help lists them)"));
         }
-        if (argument == "--window") {
-            options.window = true;
-            continue;
-        }
-        if (!argument.starts_with("--")) {
+        if (argument.kind == ReadArgument::Kind::Bare) {
             if (!options.output.empty()) {
                 throw InputError(
-                    concat("one output file only, not both ", quoted(options.output), " and ", quoted(argument)));
+                    concat("one output file only, not both ", quoted(options.output), " and ", quoted(argument.text)));
             }
-            options.output = argument;
+            options.output = argument.text;
             continue;
         }
-        if (i + 1 == arguments.size()) throw InputError(concat(argument, " wants a value after it"));
-        const std::string_view value = arguments[++i];
-        if (argument == "--at") {
-            const std::size_t comma = value.find(',');
-            if (comma == std::string_view::npos) {
-                throw InputError(concat("--at wants two numbers X,Y, not ", quoted(value)));
-            }
-            options.x = coordinate(value.substr(0, comma));
-            options.y = coordinate(value.substr(comma + 1));
-        } else if (argument == "--heading") {
-            options.heading = parse<std::int32_t>(value, "--heading", "a whole number of degrees");
-        } else if (argument == "--level") {
-            options.level = value;
-        } else if (argument == "--pictures") {
-            options.pictures = std::string(value);
-        } else if (argument == "--mark") {
-            options.marks = columns(value);
-        } else if (argument == "--zoom") {
-            options.zoom = parse<std::int32_t>(value, "--zoom", "1, 2, 4 or 8");
-            if (options.zoom != 1 && options.zoom != 2 && options.zoom != 4 && options.zoom != 8) {
-                throw InputError(concat("--zoom wants 1, 2, 4 or 8, not ", quoted(value)));
-            }
-        } else {
-            throw InputError(concat("unknown option ", quoted(argument), " (ray_diagram --help lists them)"));
-        }
+        const Option& option = table[argument.option];
+        if (option.takesValue && !argument.value) throw InputError(concat(argument.text, " wants a value after it"));
+        option.read(options, argument.value.value_or(""));
     }
     if (options.output.empty() && !options.help) {
         throw InputError("no output file named (ray_diagram --help shows how)");
