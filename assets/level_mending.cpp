@@ -22,6 +22,10 @@ bool listed(std::uint32_t colour)
 MendedLevel mendLevel(const Surface& picture)
 {
     MendedLevel level;
+    const auto mend = [&level](std::int32_t x, std::int32_t y, std::int16_t code, const std::string& why) {
+        level.cells(x, y) = code;
+        level.mends.push_back(concat(pixelText(x, y), why));
+    };
     decodeMap(picture, level.cells);
     // In the order the level check reads the pixels, column by column.
     for (std::int32_t x = 0; x < MapCells::Size; ++x) {
@@ -29,23 +33,19 @@ MendedLevel mendLevel(const Surface& picture)
             const std::uint32_t colour = GetPixel(picture.hDC(), x, y);
             if (listed(colour)) continue;
             const LevelColour& nearest = nearestLevelColour(colour);
-            level.cells(x, y) = nearest.code;
-            level.mends.push_back(concat(pixelText(x, y), "colour ", rgbText(colour), " is not a level colour; read as ",
-                                         nearest.name, " ", rgbText(nearest.colour)));
+            mend(x, y, nearest.code,
+                 concat("colour ", rgbText(colour), " is not a level colour; read as ", nearest.name, " ",
+                        rgbText(nearest.colour)));
         }
     }
     for (std::int32_t x = 0; x < MapCells::Size; ++x) {
         for (std::int32_t y = 0; y < MapCells::Size; ++y) {
             if (!onOuterRing(x, y) || level.cells(x, y) != 0) continue;
-            level.cells(x, y) = borderWall;
-            level.mends.push_back(
-                concat(pixelText(x, y), "open cell on the outer ring; walled (", colourName(borderWall), ")"));
+            mend(x, y, borderWall, concat("open cell on the outer ring; walled (", colourName(borderWall), ")"));
         }
     }
     if (const std::int16_t start = level.cells(startCell.x, startCell.y); start != 0) {
-        level.cells(startCell.x, startCell.y) = 0;
-        level.mends.push_back(
-            concat(pixelText(startCell.x, startCell.y), "the start cell was wall code ", std::to_string(start), "; opened"));
+        mend(startCell.x, startCell.y, 0, concat("the start cell was wall code ", std::to_string(start), "; opened"));
     }
     return level;
 }

@@ -26,11 +26,14 @@ std::optional<Surface> decoded(std::span<const unsigned char> file, PictureRepor
     return picture;
 }
 
-// The file's bytes, or nothing when the report now says why not.
-std::optional<std::vector<unsigned char>> bytesOf(std::string_view fileName, PictureReport& report)
+// The file's bytes, or nothing when the report now says why not; `missing`
+// tells that there is no such file.
+std::optional<std::vector<unsigned char>> bytesOf(std::string_view fileName, PictureReport& report,
+                                                  bool* missing = nullptr)
 {
     const std::u8string utf8(fileName.begin(), fileName.end());
     PictureFile file = readPictureFile(std::filesystem::path(utf8), mapPictureSize, true);
+    if (missing) *missing = file.missing;
     if (!file.problem.empty()) {
         report.add(true, file.problem);
         return std::nullopt;
@@ -64,13 +67,10 @@ LevelPicture readLevelPicture(std::string_view fileName, UnknownColours unknownC
 
 LevelToEdit readLevelToEdit(std::string_view fileName)
 {
-    std::error_code error;
-    if (!std::filesystem::exists(std::filesystem::path(std::u8string(fileName.begin(), fileName.end())), error) &&
-        !error) {
-        return {MendedLevel{walledHall(), {}}, {}, true};
-    }
     PictureReport report(fileName);
-    const std::optional<std::vector<unsigned char>> bytes = bytesOf(fileName, report);
+    bool missing = false;
+    const std::optional<std::vector<unsigned char>> bytes = bytesOf(fileName, report, &missing);
+    if (missing) return {MendedLevel{walledHall(), {}}, {}, true};
     const std::optional<Surface> picture = bytes ? decoded(*bytes, report) : std::nullopt;
     if (!picture) return {std::nullopt, report.lines(), false};
     LevelToEdit edited{mendLevel(*picture), {}, false};

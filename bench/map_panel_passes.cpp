@@ -68,7 +68,8 @@ void passes(benchmark::State& run, Spot spot, bool editing)
             editor->continueStroke(x, 40.5 + double(pass % 7));
             panel.pointAt(panel.at((64 - x) * mapCellPixels, 40 * mapCellPixels));
         }
-        panel.draw(world.state, editor, rays[heading], storedViewWidth, world.form.picTexture);
+        panel.draw(world.state, editor, std::span(rays[heading].begin(), rays[heading].size()), storedViewWidth,
+                   world.form.picTexture);
         benchmark::ClobberMemory();
         ++pass;
     }

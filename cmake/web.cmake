@@ -25,7 +25,7 @@ add_compile_options(-fexceptions)
 # (Not with ccall: while the main loop sleeps, ASYNCIFY makes ccall answer
 # with a promise of main's own result.)
 add_link_options(-fexceptions -sASYNCIFY -sALLOW_MEMORY_GROWTH -sENVIRONMENT=web
-  -sEXPORTED_FUNCTIONS=[_main,_malloc,_free,_quentavoxOpenLevel,_quentavoxOpenLevelLink,_quentavoxLevelLink]
+  -sEXPORTED_FUNCTIONS=[_main,_malloc,_free,_quentavoxOpenLevel,_quentavoxOpenLevelLink,_quentavoxLevelLink,_quentavoxPressButton]
   -sEXPORTED_RUNTIME_METHODS=[FS,lengthBytesUTF8,stringToUTF8,UTF8ToString]
   -sINCOMING_MODULE_JS_API=[canvas,print,printErr,onAbort,onRuntimeInitialized])
 # emcc optimises the JavaScript with acorn, which Debian keeps in

@@ -1,5 +1,4 @@
 // SPDX-License-Identifier: MIT
-#include <filesystem>
 #include <string>
 #include <utility>
 #include <vector>
@@ -130,9 +129,8 @@ void frmMain::ShowMapPanel(std::optional<std::string> edited, bool saved)
     if (edited && !editor) {
         editor.emplace(state, saved);
         editedFile = std::move(*edited);
-        const std::u8string name = std::filesystem::path(std::u8string(editedFile.begin(), editedFile.end())).filename().u8string();
-        editedName.assign(name.begin(), name.end());
-        editedName += '*';
+        // The name without its folders, on Windows too.
+        editedName = editedFile.substr(editedFile.find_last_of("/\\") + 1) + '*';
         mapPanel.reset();
     }
     if (!mapPanel) mapPanel.emplace(editor.has_value());
@@ -168,5 +166,5 @@ void frmMain::DrawMap()
     // The rays of the frame just drawn: the same state casts the same runs.
     const std::int32_t width = checked::toInt32(picRender.ScaleWidth(), "W");
     const ColumnRuns rays = castColumnRuns(state, width, picRender.ScaleHeight());
-    mapPanel->draw(state, edited, rays, width, picTexture);
+    mapPanel->draw(state, edited, std::span(rays.begin(), rays.size()), width, picTexture);
 }

@@ -70,7 +70,7 @@ public:
     virtual SaveAnswer AskToSave(std::string_view question) = 0;
     // Writes a file the user saves, whole or not at all (the old file kept);
     // "" once it is written, otherwise why not, in plain words.
-    virtual std::string SaveFile(const std::string& fileName, std::span<const unsigned char> bytes);
+    virtual std::string SaveFile(const std::string& fileName, std::span<const unsigned char> bytes) = 0;
 };
 
 // What a level from outside came to: the cells it put in play, or the lines

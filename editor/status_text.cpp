@@ -20,6 +20,12 @@ std::string_view TextLine::print(const char* format, ...)
     return view();
 }
 
+void TextLine::assign(std::string_view text)
+{
+    length = std::min(text.size(), chars.size() - 1);
+    std::copy_n(text.begin(), length, chars.begin());
+}
+
 std::string_view noteText(const EditNote& note, TextLine& line)
 {
     const int x = note.cell.x;

@@ -18,6 +18,8 @@ struct GameState;
 class TextLine {
 public:
     [[gnu::format(printf, 2, 3)]] std::string_view print(const char* format, ...);
+    // As much of `text` as fits.
+    void assign(std::string_view text);
     std::string_view view() const { return {chars.data(), length}; }
 
 private:

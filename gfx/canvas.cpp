@@ -130,8 +130,13 @@ void Canvas::polygon(std::span<const CanvasPoint> corners, Rgb colour) const
         const double slope = (to.x - from.x) / (to.y - from.y);
         sides[count++] = {firstRow, endRow, from.x + (firstRow + 0.5 - from.y) * slope, slope};
     }
-    std::sort(sides.begin(), sides.begin() + std::ptrdiff_t(count),
-              [](const Side& a, const Side& b) { return a.firstRow < b.firstRow; });
+    // By their first row: a few dozen sides, in order along the outline.
+    for (std::size_t i = 1; i < count; ++i) {
+        const Side side = sides[i];
+        std::size_t at = i;
+        for (; at > 0 && sides[at - 1].firstRow > side.firstRow; --at) sides[at] = sides[at - 1];
+        sides[at] = side;
+    }
     // Row by row, the sides that cross it and where, in order; the pixels
     // whose middles lie between the first and second crossing, the third
     // and fourth, and so on. Within the canvas the columns need no check.

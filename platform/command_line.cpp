@@ -207,8 +207,8 @@ CommandLine readCommandLine(std::span<const std::string_view> arguments)
     Actions bound;
     for (const auto& [action, key] : reading.bindings) {
         if ((command.map || !command.edit.empty()) && (key == vk::tab || isKindKey(key))) {
-            return refuse("--bind cannot take Tab or a digit 0 to " + std::to_string(highestWallCode) +
-                          " with --map or --edit: those keys belong to the map");
+            return refuse("--bind cannot take Tab or a digit that chooses a kind of cell with --map or --edit: "
+                          "those keys belong to the map");
         }
         if (bound[indexOf(action)]) {
             command.keys.add(action, key);

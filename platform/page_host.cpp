@@ -2,6 +2,7 @@
 #include "platform/window_host.h"
 
 #include "platform/browser_clock.h"
+#include "platform/page_editor.h"
 #include "platform/page_levels.h"
 
 namespace host {
@@ -11,13 +12,14 @@ namespace host {
 std::uint32_t windowFlags() { return 0; }
 std::int32_t defaultScale() { return 1; }
 
-// A page's keys arrive, its canvas shows the last frame and its levels come
-// in only while the program has handed control back to the browser: once a
-// pass, here.
+// A page's keys arrive, its canvas shows the last frame and its levels and
+// buttons come in only while the program has handed control back to the
+// browser: once a pass, here.
 void beforeEvents(FormEvents& form)
 {
     browserSleep(0);
     openPageLevels(form);
+    pressPageButtons(form);
 }
 
 // The page shows a run-time error from stderr, and a refused level from
@@ -31,7 +33,7 @@ std::size_t askInMessageBox(const std::string&, std::span<const char* const> but
 
 std::string saveFile(const std::string& fileName, std::span<const unsigned char> bytes)
 {
-    downloadFile(fileName, bytes);
+    offerDownload(fileName, bytes);
     return {};
 }
 

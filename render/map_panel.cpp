@@ -69,9 +69,6 @@ MapPanel::MapPanel(bool editing)
       cells(mapSide, mapSide),
       covered(mapSide)
 {
-    // The lines are compared with what they last showed every time the
-    // panel is drawn; with room for any of them, that allocates nothing.
-    for (std::string& line : drawnLines) line.reserve(sizeof(TextLine));
     Canvas(picture.hDC()).fill(0, 0, picture.hDC().width, picture.hDC().height, background);
 }
 
@@ -172,7 +169,7 @@ void MapPanel::drawStrip(const GameState& state, const LevelEditor& editor,
     const auto show = [&](std::size_t i, std::string_view now) {
         const std::int32_t top = linesTop + std::int32_t(i) * lineHeight;
         now = now.substr(0, lineCharacters);
-        const std::string& was = drawnLines[i];
+        const std::string_view was = drawnLines[i].view();
         for (std::size_t at = 0; at < std::max(now.size(), was.size()); ++at) {
             const char character = at < now.size() ? now[at] : ' ';
             if (character == (at < was.size() ? was[at] : ' ')) continue;

@@ -89,5 +89,6 @@ private:
     std::int32_t pointerX = -1;
     std::int32_t pointerY = -1;
     std::array<TextLine, 4> lines;
-    std::array<std::string, 4> drawnLines;
+    // What each line shows now.
+    std::array<TextLine, 4> drawnLines;
 };

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "base/atomic_file.h"
 #include "core/platform.h"
 #include "core/stored_window.h"
 #include "gfx/surface.h"
@@ -99,6 +100,10 @@ public:
     {
         panel = shown;
         client = wanted;
+    }
+    std::string SaveFile(const std::string& fileName, std::span<const unsigned char> bytes) override
+    {
+        return replaceFileWith(fileName, bytes);
     }
     std::vector<std::string> questions;
     SaveAnswer answer = SaveAnswer::Cancel;

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The page's own script: it fits the canvas, shows the caption, hints and
-// errors, and hands the program the levels opened on the page.
+// errors, hands the program the levels opened on the page and the presses
+// of the map's buttons, and downloads the pictures its editor saves.
 "use strict";
 (function () {
   const canvas = document.getElementById("canvas");
@@ -14,6 +15,10 @@
   const levelStatus = document.getElementById("level-status");
   const linkField = document.getElementById("link");
   const refusalBox = document.getElementById("refusal");
+  // The map and the editor: each button presses the program's own, in the
+  // order the program numbers them.
+  const editorButtons = ["map", "edit", "new", "save"].map(function (id) { return document.getElementById(id); });
+  const saveButton = document.getElementById("save");
   let started = false;
   let failed = false;
 
@@ -24,6 +29,7 @@
     hint.textContent = "Quentavox has stopped. Reload the page to start it again.";
     openButton.disabled = true;
     copyButton.disabled = true;
+    editorButtons.forEach(function (button) { button.disabled = true; });
   }
 
   function stopped(what) {
@@ -69,6 +75,11 @@
                               "PageUp", "PageDown", "Home", "End"]);
   canvas.addEventListener("keydown", function (event) {
     if (scrollKeys.has(event.key)) event.preventDefault();
+    // The map's keys are the program's, not the browser's own save, undo,
+    // find or next field.
+    if (event.key === "Tab" || ((event.ctrlKey || event.metaKey) && /^[sfyz]$/i.test(event.key))) {
+      event.preventDefault();
+    }
   });
   canvas.addEventListener("contextmenu", function (event) { event.preventDefault(); });
   // SDL takes the canvas' mouse presses for itself, and so the browser no
@@ -184,6 +195,34 @@
     }, show);
   });
 
+  // The program answers a button in its next pass, as it does the key that
+  // does the same (Tab, Ctrl+S). Save picture is for a level being edited.
+  editorButtons.forEach(function (button, number) {
+    button.addEventListener("click", function () {
+      onceStarted(function () { Module._quentavoxPressButton(number); });
+      if (button.id === "edit" || button.id === "new") saveButton.disabled = false;
+      canvas.focus();
+    });
+  });
+  // A picture the editor saves, by the button or Ctrl+S, is downloaded.
+  window.addEventListener("quentavoxsave", function (event) {
+    const url = URL.createObjectURL(new Blob([event.detail.bytes], { type: "image/bmp" }));
+    const download = document.createElement("a");
+    download.href = url;
+    download.download = event.detail.name;
+    download.click();
+    setTimeout(function () { URL.revokeObjectURL(url); }, 60000);
+    levelStatus.textContent = "Saved " + event.detail.name + ".";
+  });
+  // The caption marks a level with unsaved edits, "Quentavox - level.bmp* -
+  // 57fps"; leaving the page then asks first.
+  window.addEventListener("beforeunload", function (event) {
+    if (/\* - \d+fps$/.test(document.title)) {
+      event.preventDefault();
+      event.returnValue = "";
+    }
+  });
+
   // A picture dropped anywhere on the page is a level to open, never a page
   // for the browser to show instead.
   function carriesFiles(event) {
@@ -225,6 +264,7 @@
       Module.FS.chdir("/levels");
       openButton.disabled = failed;
       copyButton.disabled = failed;
+      editorButtons.forEach(function (button) { button.disabled = failed || button === saveButton; });
       whenStarted.splice(0).forEach(onceStarted);
       canvas.focus();
       showHint();
