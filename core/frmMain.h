@@ -16,11 +16,12 @@
 #include "assets/level_picture.h"
 #include "core/level_watch.h"
 #include "assets/picture_sizes.h"
-#include "editor/level_editor.h"
 #include "sim/game_state.h"
+#include "sim/level_editor.h"
 #include "core/platform.h"
 #include "gfx/surface.h"
 #include "render/map_panel.h"
+#include "render/raycast.h"
 
 // The picture files the window's holders are made from: the ones compiled
 // into the program, unless a test passes others.

@@ -6,12 +6,12 @@
 #include <cstring>
 
 #include "base/checked.h"
-#include "editor/level_editor.h"
 #include "gfx/bitmap_font.h"
 #include "gfx/canvas.h"
 #include "gfx/gdi.h"
 #include "render/level_map.h"
 #include "sim/game_state.h"
+#include "sim/level_editor.h"
 
 namespace {
 

@@ -15,10 +15,10 @@
 
 #include "assets/map_cells.h"
 #include "assets/picture_sizes.h"
-#include "editor/status_text.h"
 #include "gfx/changed_rows.h"
 #include "gfx/surface.h"
 #include "render/raycast.h"
+#include "sim/status_text.h"
 
 struct GameState;
 class LevelEditor;

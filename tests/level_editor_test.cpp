@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "editor/level_editor.h"
+#include "sim/level_editor.h"
 
 #include <gtest/gtest.h>
 
@@ -8,8 +8,8 @@
 #include "assets/cells_to_bmp.h"
 #include "assets/level_mending.h"
 #include "assets/level_picture.h"
-#include "editor/status_text.h"
 #include "sim/game_state.h"
+#include "sim/status_text.h"
 
 namespace {
 

@@ -16,7 +16,7 @@
 #include <string>
 
 #include "assets/map_cells.h"
-#include "editor/edit_history.h"
+#include "sim/edit_history.h"
 
 struct GameState;
 

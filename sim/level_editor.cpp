@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "editor/level_editor.h"
+#include "sim/level_editor.h"
 
 #include <cmath>
 #include <utility>
 
 #include "assets/level_rules.h"
 #include "base/checked.h"
-#include "editor/cell_line.h"
+#include "sim/cell_line.h"
 #include "sim/game_state.h"
 
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "editor/edit_history.h"
+#include "sim/edit_history.h"
 
 #include "assets/picture_sizes.h"
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "editor/status_text.h"
+#include "sim/status_text.h"
 
 #include <algorithm>
 #include <cmath>

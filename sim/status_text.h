@@ -11,7 +11,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "editor/level_editor.h"
+#include "sim/level_editor.h"
 
 struct GameState;
 
