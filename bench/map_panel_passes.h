@@ -10,6 +10,5 @@
 class RecordingReporter;
 
 void registerMapPanelPasses();
-// The table of the panel's passes against the copy of a frame, in
-// microseconds.
-void printMapPanelRatios(const RecordingReporter& reporter, double copy);
+// The table of the panel's passes against the copy of the view's frame.
+void printMapPanelRatios(const RecordingReporter& reporter);

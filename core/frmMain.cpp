@@ -67,7 +67,7 @@ void frmMain::SetUpGame()
 
 void frmMain::Raycast(Surface& picture)
 {
-    drawView(state, picture, picClear, picTexture);
+    drawView(state, picture, picClear, picTexture, viewRuns);
     if (mapShown && &picture == &picRender) DrawMap();
 }
 

@@ -105,6 +105,8 @@ public:
     // Draws one frame of the view into `picture` and shows it; for picRender,
     // the map panel too when it is shown.
     void Raycast(Surface& picture);
+    // The rays the last frame was drawn with, left to right.
+    ColumnRuns viewRuns;
     // One fixed 8 ms simulation tick: turning, walking and collision.
     void GameCode();
 

@@ -163,8 +163,7 @@ void frmMain::DrawMap()
 {
     const LevelEditor* edited = editor ? &*editor : nullptr;
     if (!mapPanel->outdated(state, edited)) return;
-    // The rays of the frame just drawn: the same state casts the same runs.
+    // The rays the frame just drawn was drawn with.
     const std::int32_t width = checked::toInt32(picRender.ScaleWidth(), "W");
-    const ColumnRuns rays = castColumnRuns(state, width, picRender.ScaleHeight());
-    mapPanel->draw(state, edited, std::span(rays.begin(), rays.size()), width, picTexture);
+    mapPanel->draw(state, edited, std::span(viewRuns.begin(), viewRuns.size()), width, picTexture);
 }

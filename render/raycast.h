@@ -31,6 +31,7 @@ public:
     static constexpr std::size_t capacity = fieldOfView + 1;
 
     void push(const ColumnRun& run);
+    void clear() { count = 0; }
     const ColumnRun* begin() const { return runs.data(); }
     const ColumnRun* end() const { return runs.data() + count; }
     std::size_t size() const { return count; }
@@ -40,12 +41,15 @@ private:
     std::size_t count = 0;
 };
 
-// Casts the rays of a view `width` x `height` pixels, in the order the
-// frame is drawn.
+// Casts the rays of a view `width` x `height` pixels into `runs`, in the
+// order the frame is drawn.
+void castColumnRuns(const GameState& state, std::int32_t width, float height, ColumnRuns& runs);
 ColumnRuns castColumnRuns(const GameState& state, std::int32_t width, float height);
 
 // Draws the view from the player into `picture`: the backdrop `picClear`
 // stretched over the whole frame, then each run's wall from `picTexture`.
-// A copy that fails is a run-time error naming its picture.
+// Leaves in `runs` the rays the frame was drawn with, for a caller that shows
+// them too; they are cast before anything is drawn. A copy that fails is a
+// run-time error naming its picture.
 void drawView(const GameState& state, Surface& picture, const Surface& picClear,
-              const std::array<Surface, textureSlots>& picTexture);
+              const std::array<Surface, textureSlots>& picTexture, ColumnRuns& runs);

@@ -79,25 +79,29 @@ TEST(StretchBlt, MatchesThePerPixelDefinitionWhenScalingAndClipping)
 
 TEST(StretchBlt, MatchesTheDefinitionAtTheEdgesOfItsShortCuts)
 {
-    // Columns either side of 32768 rows, where 32-bit fractions would stop
-    // being exact, and one of 48181 rows whose row 45922 they get wrong;
-    // rows magnified up to and just past eight times, a row of more source
-    // pixels than the table of runs holds, and the tallest copies there are,
-    // around their middle rows.
+    // Columns either side of four times magnified, where runs of rows become
+    // blocks, one block ending inside the image; columns of 32768 rows and
+    // more, the tallest there are, around their middle rows, and one of 53327
+    // rows from 27173 whose row 53248 32-bit fractions would get wrong; rows
+    // magnified up to and just past eight times, and a row of more source
+    // pixels than the table of runs holds.
     const Surface texture = numbered(300, 64);
     struct Case {
         int x, y, w, h, sw, sh;
     };
     constexpr int tallest = 2147483647;
     const Case cases[] = {
-        {3, -16000, 1, 32768, 1, 64},        {3, -16000, 1, 32769, 1, 64},
-        {3, -45922, 1, 48181, 1, 64},
-        {3, -40000, 1, 90000, 2, 63},        {-5, 0, 64, 20, 8, 5},
-        {-5, 0, 72, 20, 8, 5},               {0, 0, 350, 20, 300, 20},
-        {3, -1073741809, 1, tallest, 1, 64}, {-9, -1073741810, 30, tallest, 1, 64},
-        {-9, -1073741815, 350, tallest, 300, 64},
+        {3, -100, 1, 255, 1, 64},            {3, -100, 1, 256, 1, 64},
+        {3, -300, 1, 321, 1, 64},            {3, -16000, 1, 32768, 1, 64},
+        {3, -45922, 1, 48181, 1, 64},        {3, -40000, 1, 90000, 2, 63},
+        {-5, 0, 64, 20, 8, 5},               {-5, 0, 72, 20, 8, 5},
+        {0, 0, 350, 20, 300, 20},            {3, -1073741809, 1, tallest, 1, 64},
+        {-9, -1073741810, 30, tallest, 1, 64}, {-9, -1073741815, 350, tallest, 300, 64},
     };
     for (const Case& c : cases) expectCopyAsDefined(400, 30, c.x, c.y, c.w, c.h, texture.hDC(), 0, 0, c.sw, c.sh);
+    expectCopyAsDefined(40, 30, 3, -53240, 1, 53327, numbered(1, 27173).hDC(), 0, 0, 1, 27173);
+    // Each width a wall column has a loop of its own for, and the first without.
+    for (int w = 1; w <= 9; ++w) expectCopyAsDefined(400, 30, 3, -5, w, 40, texture.hDC(), 7, 0, 1, 64);
 }
 
 TEST(StretchBlt, RefusesABadSourceAndDrawsNothing)

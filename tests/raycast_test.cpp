@@ -197,6 +197,8 @@ TEST_F(RaycastTest, FramesFollowTheColumnRulePixelForPixel)
         Surface actual(v.width, v.height);
         Surface expected(v.width, v.height);
         form.Raycast(actual);
+        // The runs drawn are handed on, up to the column just past the view.
+        EXPECT_EQ(form.viewRuns.end()[-1].endColumn, v.width + 1);
         referenceFrame(form, expected.hDC());
         EXPECT_EQ(differingPixels(actual.hDC(), expected.hDC()), 0)
             << "(" << v.x << ", " << v.y << ") facing " << v.angle << " on " << v.width << " x " << v.height;
