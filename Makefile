@@ -6,7 +6,7 @@
 # What the program needs, and what the tests, the benchmark and the Debian
 # package need on top of it.
 PROGRAM_PACKAGES := cmake make g++ pkg-config libsdl2-dev
-TEST_PACKAGES := libgtest-dev libgmock-dev libx11-dev libxtst-dev xvfb xdotool x11-utils imagemagick \
+TEST_PACKAGES := libgtest-dev libgmock-dev libx11-dev xvfb xdotool x11-utils xtrace imagemagick \
 	desktop-file-utils appstream man-db xfonts-base clang-16
 # The idle-processor benchmark runs the program in a private X server.
 BENCH_PACKAGES := libbenchmark-dev xvfb xdotool

@@ -7,16 +7,14 @@
 
 #include "tests/runtime_error.h"
 
-TEST(Checked, WholeConversionsRoundHalfToEven)
+// Whole conversions round half to even, and fail outside their range; each
+// error names the value.
+TEST(Checked, WholeConversionsRoundHalfToEvenAndFailOutsideTheirRange)
 {
     EXPECT_EQ(checked::toInt16(2.5, "v"), 2);
     EXPECT_EQ(checked::toInt16(3.5, "v"), 4);
     EXPECT_EQ(checked::toInt16(-2.5, "v"), -2);
     EXPECT_EQ(checked::toInt32(-0.4, "v"), 0);
-}
-
-TEST(Checked, WholeConversionsFailOutsideTheirRange)
-{
     EXPECT_EQ(checked::toInt16(32767.4, "v"), 32767);
     EXPECT_EQ(checked::toInt16(-32768.5, "v"), -32768);  // ties to even stay in range
     EXPECT_THROW(checked::toInt16(32767.5, "v"), RuntimeError);
@@ -24,14 +22,8 @@ TEST(Checked, WholeConversionsFailOutsideTheirRange)
     EXPECT_THROW(checked::toInt32(2147483647.5, "v"), RuntimeError);
     EXPECT_THROW(checked::toInt32(std::numeric_limits<double>::quiet_NaN(), "v"), RuntimeError);
     EXPECT_THROW(checked::toInt32(std::numeric_limits<double>::infinity(), "v"), RuntimeError);
-}
-
-TEST(Checked, ErrorsNameTheValue)
-{
     EXPECT_EQ(runtimeErrorOf([] { checked::toInt16(40000, "rayAngle"); }),
               "Overflow: rayAngle = 40000.000000 does not fit in 16 bits");
-    EXPECT_EQ(runtimeErrorOf([] { checked::index(-1, 64, "mapCells x"); }),
-              "Subscript out of range: mapCells x = -1 (valid 0..63)");
 }
 
 TEST(Checked, IndexComparesAsUnsigned)
@@ -40,6 +32,8 @@ TEST(Checked, IndexComparesAsUnsigned)
     EXPECT_EQ(checked::index(63, 64, "i"), 63u);
     EXPECT_THROW(checked::index(64, 64, "i"), RuntimeError);
     EXPECT_THROW(checked::index(std::numeric_limits<std::int64_t>::min(), 64, "i"), RuntimeError);
+    EXPECT_EQ(runtimeErrorOf([] { checked::index(-1, 64, "mapCells x"); }),
+              "Subscript out of range: mapCells x = -1 (valid 0..63)");
 }
 
 TEST(Checked, SumsAndFloatsFailInsteadOfWrapping)

@@ -12,6 +12,7 @@
 #include <utility>
 #include <vector>
 
+#include "assets/map_decoding.h"
 #include "assets/picture_names.h"
 #include "base/file_bytes.h"
 #include "core/frmMain.h"
@@ -30,6 +31,17 @@ inline std::vector<unsigned char> fileBytes(const std::string& path)
 
 inline std::vector<unsigned char> fixtureBytes(const std::string& name) { return fileBytes(fixturePath(name)); }
 
+// Paints a cell of the fixture level's file, which is stored in 24 bits a
+// pixel, bottom row first, with no row padding after a 54-byte header.
+inline void paintCell(std::vector<unsigned char>& bmp, int x, int y, unsigned char red, unsigned char green,
+                      unsigned char blue)
+{
+    const std::size_t at = 54 + std::size_t(63 - y) * 192 + std::size_t(x) * 3;
+    bmp[at] = blue;
+    bmp[at + 1] = green;
+    bmp[at + 2] = red;
+}
+
 // Each file is read once and kept for the whole run, as compiled-in pictures are.
 inline embedded::Picture fixture(const std::string& name)
 {
@@ -43,6 +55,14 @@ inline Surface loadFixture(const std::string& name)
 {
     const embedded::Picture picture = fixture(name);
     return Surface::fromBmp(picture.file, picture.name);
+}
+
+// The cells of the fixture level.
+inline MapCells fixtureCells()
+{
+    MapCells cells;
+    decodeMap(loadFixture("map.bmp"), cells);
+    return cells;
 }
 
 inline FormPictures fixturePictures()

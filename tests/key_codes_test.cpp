@@ -57,16 +57,3 @@ TEST(KeyCodes, GoByCharacterThenByMappedKeyThenByPlace)
     };
     for (const Case& c : cases) EXPECT_EQ(code(c.sym, c.scancode), c.expected) << c.sym << " at " << c.scancode;
 }
-
-TEST(KeyCodes, KeysNamedAsSdlNamesThemHaveTheCodesTheirPressesHave)
-{
-    const std::pair<std::string_view, std::optional<std::int16_t>> cases[] = {
-        {"W", 'W'}, {"w", 'W'}, {"Up", vk::upArrow}, {"up", vk::upArrow}, {",", vk::comma},
-        {".", vk::fullStop}, {"Space", vk::space}, {"Keypad 8", vk::numpad0 + 8}, {"Right Shift", vk::shift},
-        {"F13", vk::f13}, {"7", '7'},
-        // Names SDL does not know, and keys without a code.
-        {"", std::nullopt}, {"Foo", std::nullopt}, {"Up ", std::nullopt}, {"AC Back", std::nullopt},
-        {"\xC3\xB6" /* o umlaut */, std::nullopt},
-    };
-    for (const auto& [name, expected] : cases) EXPECT_EQ(virtualKeyCodeNamed(name), expected) << name;
-}

@@ -16,55 +16,30 @@
 
 namespace {
 
-MapCells builtInLevel()
+template <class Code>
+MapCells cellsWhere(Code code)
 {
     MapCells cells;
-    decodeMap(loadFixture("map.bmp"), cells);
+    for (int y = 0; y < MapCells::Size; ++y) {
+        for (int x = 0; x < MapCells::Size; ++x) cells(x, y) = std::int16_t(code(x, y));
+    }
     return cells;
 }
 
 // Walls of code 2 all round, open floor inside.
-MapCells emptyHall()
-{
-    MapCells cells;
-    for (int y = 0; y < MapCells::Size; ++y) {
-        for (int x = 0; x < MapCells::Size; ++x) {
-            const bool ring = x == 0 || y == 0 || x == MapCells::Size - 1 || y == MapCells::Size - 1;
-            cells(x, y) = ring ? 2 : 0;
-        }
-    }
-    return cells;
-}
-
-MapCells noise(unsigned seed)
-{
-    std::mt19937 random(seed);
-    MapCells cells;
-    for (int y = 0; y < MapCells::Size; ++y) {
-        for (int x = 0; x < MapCells::Size; ++x) cells(x, y) = std::int16_t(random() % 6);
-    }
-    return cells;
-}
-
-MapCells filled(std::int16_t code)
-{
-    MapCells cells;
-    for (int y = 0; y < MapCells::Size; ++y) {
-        for (int x = 0; x < MapCells::Size; ++x) cells(x, y) = code;
-    }
-    return cells;
-}
+MapCells emptyHall() { return cellsWhere([](int x, int y) { return x % 63 == 0 || y % 63 == 0 ? 2 : 0; }); }
 
 TEST(LevelLink, EveryLevelComesBackCellForCellAndAsTheSamePicture)
 {
-    // Each row different from the one above: no run can copy a row.
-    MapCells stripes;
-    for (int y = 0; y < MapCells::Size; ++y) {
-        for (int x = 0; x < MapCells::Size; ++x) stripes(x, y) = std::int16_t((x + y) % 2 * 5);
-    }
+    // Stripes: each row differs from the one above, so no run can copy a row.
+    std::mt19937 random(1);
     const std::vector<std::pair<const char*, MapCells>> levels{
-        {"built-in", builtInLevel()}, {"empty hall", emptyHall()}, {"all floor", filled(0)},
-        {"all walls", filled(5)},     {"noise", noise(1)},         {"stripes", stripes}};
+        {"built-in", fixtureCells()},
+        {"empty hall", emptyHall()},
+        {"all floor", cellsWhere([](int, int) { return 0; })},
+        {"all walls", cellsWhere([](int, int) { return 5; })},
+        {"noise", cellsWhere([&](int, int) { return random() % 6; })},
+        {"stripes", cellsWhere([](int x, int y) { return (x + y) % 2 * 5; })}};
     for (const auto& [name, cells] : levels) {
         const std::string link = levelLink(cells);
         EXPECT_LE(link.size(), longestLevelLink) << name;
@@ -76,15 +51,27 @@ TEST(LevelLink, EveryLevelComesBackCellForCellAndAsTheSamePicture)
         EXPECT_TRUE(drawn == cells) << name;
     }
     // The picture is the file the level is shipped as, byte for byte.
-    EXPECT_EQ(cellsToBmp(builtInLevel()), fixtureBytes("map.bmp"));
-    EXPECT_EQ(runtimeErrorOf([] { cellsToBmp(filled(-1)); }), "cell code -1 has no level colour");
+    EXPECT_EQ(cellsToBmp(fixtureCells()), fixtureBytes("map.bmp"));
+    EXPECT_EQ(runtimeErrorOf([] { cellsToBmp(cellsWhere([](int, int) { return -1; })); }),
+              "cell code -1 has no level colour");
     // A hall of repeated rows takes a few letters.
     EXPECT_LT(levelLink(emptyHall()).size(), 24u);
 }
 
+// The example in level_link.h, worked out from the format described there: the
+// hall with a red cell at (5, 1), row 2 written out and rows 3 to 62 copied.
+TEST(LevelLink, ReadsTheLinkItsDescriptionGives)
+{
+    MapCells expected = emptyHall();
+    expected(5, 1) = 3;
+    const LevelLinkReading reading = readLevelLink("1X4BQDYHxBQQH2BQ_43DX4BBYK9");
+    EXPECT_EQ(reading.problem, "");
+    EXPECT_TRUE(reading.cells == expected);
+}
+
 TEST(LevelLink, RefusesWhatNoLevelWroteInOneLine)
 {
-    const std::string good = levelLink(builtInLevel());
+    const std::string good = levelLink(fixtureCells());
     const std::string hall = levelLink(emptyHall());
     std::string changed = good;
     changed[good.size() / 2] = changed[good.size() / 2] == 'B' ? 'C' : 'B';

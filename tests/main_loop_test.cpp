@@ -32,8 +32,9 @@ struct ScriptedRun {
 
 }  // namespace
 
-// A close request made during start-up arrives after the first frame.
-TEST(MainLoop, ACloseRequestAtOnceStillShowsTheWindowAndOneFrame)
+// A close request made during start-up arrives after the first frame; one
+// made later ends its pass at once, before the ticks and the next frame.
+TEST(MainLoop, ACloseRequestEndsThePassItArrivesIn)
 {
     ScriptedRun run({});
     run.toTheEnd();
@@ -42,6 +43,12 @@ TEST(MainLoop, ACloseRequestAtOnceStillShowsTheWindowAndOneFrame)
     EXPECT_TRUE(run.platform.captions.empty());
     // Shown in the 320 x 240 box: 316 x 236 inside a two-pixel sunken edge.
     EXPECT_EQ(run.form.picRender.BorderWidth(), 2);
+
+    ScriptedRun later({{FakePlatform::advance(9)}, {FakePlatform::advance(2000), FakePlatform::close()}, {}});
+    later.toTheEnd();
+    EXPECT_EQ(later.frames(), 2u);
+    EXPECT_EQ(later.ticks(), 1);  // the 250 ticks of the closing pass never ran
+    EXPECT_EQ(later.platform.captions.size(), 1u);
 }
 
 TEST(MainLoop, RunsOneTickPerWholeEightMillisecondsAndDropsTheRest)
@@ -80,7 +87,7 @@ TEST(MainLoop, EachPassWaitsForTheReadingNineMillisecondsAfterLastTickAndCountsT
     EXPECT_EQ(late.ticks(), 4);
 }
 
-TEST(MainLoop, CaptionShowsOneFrameAfterTheFirstPassThenUpdatesEverySecond)
+TEST(MainLoop, CaptionShowsOneFrameAfterTheFirstPassThenUpdatesEverySecondFromAFreshClockRead)
 {
     // The first pass stamps the update at 9 ms; the third pass tests at 999
     // or 1000 ms after that stamp.
@@ -94,10 +101,6 @@ TEST(MainLoop, CaptionShowsOneFrameAfterTheFirstPassThenUpdatesEverySecond)
             EXPECT_EQ(run.form.state.framesPerSecond, 2);
         }
     }
-}
-
-TEST(MainLoop, CaptionIntervalCountsFromAFreshClockRead)
-{
     // With the clock moving 1 ms per read, the update of the first pass
     // stamps the read after its test. The second pass tests a clock read
     // 3 ms after that stamp plus the scripted time, so 996 ms is not enough
@@ -108,17 +111,6 @@ TEST(MainLoop, CaptionIntervalCountsFromAFreshClockRead)
         run.toTheEnd();
         EXPECT_EQ(run.platform.captions.size(), updates) << scripted;
     }
-}
-
-TEST(MainLoop, CloseRequestEndsThePassAtOnce)
-{
-    ScriptedRun run({{FakePlatform::advance(9)},
-             {FakePlatform::advance(2000), FakePlatform::close()},
-             {FakePlatform::advance(9)}});
-    run.toTheEnd();
-    EXPECT_EQ(run.frames(), 2u);           // no frame after the close request
-    EXPECT_EQ(run.ticks(), 1);              // the 250 ticks of the closing pass never ran
-    EXPECT_EQ(run.platform.captions.size(), 1u);
 }
 
 TEST(MainLoop, AKeyPressedAndReleasedWithinOnePassLeavesNoTrace)

@@ -7,7 +7,7 @@
 # Edited and saved again, the same file holds both. Closing with unsaved
 # edits asks first: Escape (Cancel) keeps the program, Return saves and ends.
 source "$(dirname "$0")/lib.sh"
-: "${RENDER_REFERENCE:?}" "${CLOSE_WINDOW:?}"
+: "${RENDER_REFERENCE:?}" "${DESKTOP:?}"
 cd "$WORK"
 
 start_window --edit new.bmp
@@ -47,19 +47,14 @@ convert expected.bmp -fill lime -draw 'point 30,5' bmp3:twice.bmp
 saved_as twice.bmp
 
 paint 1 40 40 41 40
-"$CLOSE_WINDOW" "$WINDOW"
-# The question: a window captioned exactly Quentavox beside the program's
-# own, whose UTF-8 caption xdotool cannot match.
-question() {
-    QUESTION=$(xwininfo -root -children | awk -v own="$(printf '0x%x' "$WINDOW")" '$2 == "\"Quentavox\":" && $1 != own { print $1; exit }')
-    [ -n "$QUESTION" ]
-}
+"$DESKTOP" close "$WINDOW"
+question() { QUESTION=$(message_box) && [ -n "$QUESTION" ]; }
 wait_until "$PATIENCE" question || fail "closing with unsaved edits asked nothing"
 xdotool windowfocus --sync "$QUESTION" key Escape
 wait_until "$PATIENCE" eval '! question' || fail "the question stayed after Escape"
 program_running || fail "Cancel ended the program"
 xdotool windowfocus --sync "$WINDOW"
-"$CLOSE_WINDOW" "$WINDOW"
+"$DESKTOP" close "$WINDOW"
 wait_until "$PATIENCE" question || fail "closing again asked nothing"
 xdotool windowfocus --sync "$QUESTION" key Return
 convert twice.bmp -fill yellow -draw 'line 40,40 41,40' bmp3:closed.bmp

@@ -11,16 +11,9 @@ source "$(dirname "$0")/lib.sh"
 SCREEN_WIDTH=1280
 SCREEN_HEIGHT=1024
 
-# The error dialog: a top-level window captioned exactly Quentavox other than
-# the program's own window (xdotool does not match its caption, which is
-# stored as UTF-8 only). Fonts for it come with the test packages.
-dialog() {
-    xwininfo -root -children 2>/dev/null |
-        awk -v own="$(printf '0x%x' "$WINDOW")" '$2 == "\"Quentavox\":" && $1 != own { print $1; exit }'
-}
 dialog_shown() {
     program_running || fail "the program ended instead of showing its error dialog"
-    DIALOG=$(dialog)
+    DIALOG=$(message_box)
     [ -n "$DIALOG" ] && xwininfo -id "$DIALOG" | grep -q 'Map State: IsViewable'
 }
 # geometry ID: the window's left, top, width and height on the screen.
@@ -54,7 +47,7 @@ for signal in TERM INT; do
     PROGRAM_PID=""
     echo "SIG$signal: ended $took ms after the signal, status $status"
     [ "$status" -eq 1 ] || fail "exit status $status after SIG$signal, expected 1"
-    wait_until "$PATIENCE" eval '[ -z "$(dialog)" ]' ||
+    wait_until "$PATIENCE" eval '[ -z "$(message_box)" ]' ||
         fail "the dialog was still there $PATIENCE s after the program ended"
 done
 echo "PASS"

@@ -18,12 +18,13 @@ shift $(($# < 2 ? $# : 2))
 
 # Ticks of one key hold that the reference tool searches: 24 s of holding.
 MAX_TICKS=3000
-# The render box in the window as it is created (see first_frame.sh).
+# The render box in the window as it is created (see wait_for_first_frame).
 LEFT=12
 TOP=12
 
 start_window "$@"
-wait_for_start_view "$WORK/start.bmp"
+start_view_shown() { screenshot "$WORK/start.bmp" && "$RENDER_REFERENCE" "$WORK/start.bmp" "$LEFT" "$TOP" >/dev/null; }
+wait_until "$PATIENCE" start_view_shown || fail "the start view was not shown within $PATIENCE s"
 # There is no window manager to give the window the keyboard focus.
 xdotool windowfocus --sync "$WINDOW"
 

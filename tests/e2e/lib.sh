@@ -2,9 +2,8 @@
 # Shared by the end-to-end tests and scripts/soak: a private X server, the
 # program running in it, screenshots, and waiting for conditions.
 #
-# The caller sets QUENTAVOX (the program); the tests also set RENDER_REFERENCE,
-# CLOSE_WINDOW and CAPTION_WATCH (the helper tools built beside them), and
-# check those they use.
+# The caller sets QUENTAVOX (the program); the tests also set RENDER_REFERENCE
+# and DESKTOP (the helper tools built beside them), and check those they use.
 # Everything a test makes goes into $WORK, which is removed when the test
 # passes and kept for a look when it fails.
 
@@ -55,10 +54,7 @@ fail() {
 }
 
 # Milliseconds on a monotonic-enough clock, for deadlines and measurements.
-now_ms() {
-    local t=${EPOCHREALTIME/./}
-    echo $((t / 1000))
-}
+now_ms() { echo $((${EPOCHREALTIME/./} / 1000)); }
 
 # wait_until SECONDS COMMAND...: runs COMMAND every tenth of a second until
 # it succeeds; fails (status 1) if it never does within SECONDS.
@@ -95,10 +91,7 @@ start_xvfb() {
 }
 
 # start_program [ARGUMENT...]: the program, with its command line.
-start_program() {
-    "$QUENTAVOX" "$@" >"$WORK/program.out" 2>"$WORK/program.err" &
-    PROGRAM_PID=$!
-}
+start_program() { "$QUENTAVOX" "$@" >"$WORK/program.out" 2>"$WORK/program.err" & PROGRAM_PID=$!; }
 
 # The usual start of a test: its own X server and the program's window up.
 start_window() {
@@ -109,10 +102,7 @@ start_window() {
 
 # An ended program stays a zombie until it is waited for, so its state is
 # read rather than probed with a signal.
-program_running() {
-    local state
-    state=$(ps -o stat= -p "$PROGRAM_PID") && [[ "$state" != Z* ]]
-}
+program_running() { [[ "$(ps -o stat= -p "$PROGRAM_PID")" == [^Z]* ]]; }
 
 # Closes the window as a window manager does (WM_DELETE_WINDOW) and expects
 # the program to end with exit status 0. How promptly is printed, not
@@ -120,7 +110,7 @@ program_running() {
 close_window_expecting_exit_0() {
     local asked status=0
     asked=$(now_ms)
-    "$CLOSE_WINDOW" "$WINDOW" || fail "the close request could not be sent"
+    "$DESKTOP" close "$WINDOW" || fail "the close request could not be sent"
     wait_until "$PATIENCE" eval '! program_running' ||
         fail "the program still runs $PATIENCE s after the close request"
     echo "ended $(($(now_ms) - asked)) ms after the close request (measured by polling)"
@@ -141,9 +131,7 @@ find_window() {
     wait_until "$PATIENCE" visible_window || fail "no visible window captioned Quentavox within $PATIENCE s"
 }
 
-caption() {
-    xdotool getwindowname "$WINDOW"
-}
+caption() { xdotool getwindowname "$WINDOW"; }
 
 # client_size: prints the window's client width and height.
 client_size() {
@@ -152,16 +140,10 @@ client_size() {
 
 # screenshot FILE: the window's client area as a 24-bit BMP, which both
 # ImageMagick and the reference tool read.
-screenshot() {
-    import -window "$WINDOW" "bmp3:$1" 2>>"$WORK/import.log"
-}
+screenshot() { import -window "$WINDOW" "bmp3:$1" 2>>"$WORK/import.log"; }
 
 # same_pixels A B: true when two images are identical pixel for pixel.
-same_pixels() {
-    local differing
-    differing=$(compare -metric AE "$1" "$2" null: 2>&1) || true
-    [ "$differing" = "0" ]
-}
+same_pixels() { [ "$(compare -metric AE "$1" "$2" null: 2>&1)" = "0" ]; }
 
 # unscale SHOT N OUT: for a SHOT of a window at scale N, every pixel of it
 # an N x N block, writes the picture in form pixels to OUT. Fails when any
@@ -182,30 +164,15 @@ pixel() {
     identify -format '%[fx:int(255*p{'"$2,$3"'}.r)],%[fx:int(255*p{'"$2,$3"'}.g)],%[fx:int(255*p{'"$2,$3"'}.b)]' "$1"
 }
 
-# wait_for_start_view SHOT: waits until the window shows the start view,
-# the render box at $LEFT, $TOP, and keeps that screenshot in SHOT.
-wait_for_start_view() {
-    : "${RENDER_REFERENCE:?}"
-    start_view_shown() {
-        screenshot "$1" && "$RENDER_REFERENCE" "$1" "$LEFT" "$TOP" >/dev/null
-    }
-    wait_until "$PATIENCE" start_view_shown "$1" || fail "the start view was not shown within $PATIENCE s"
-}
-
 # view_changed_from SHOT: whether the view differs from SHOT now; outside the
 # render box nothing ever changes.
-view_changed_from() {
-    screenshot "$WORK/moving.bmp" && ! same_pixels "$WORK/moving.bmp" "$1"
-}
+view_changed_from() { screenshot "$WORK/moving.bmp" && ! same_pixels "$WORK/moving.bmp" "$1"; }
 
 # wait_for_still_frame FILE: waits until two screenshots taken half a second
 # apart are identical, and leaves the later one in FILE; fails after
 # $PATIENCE seconds.
 wait_for_still_frame() {
-    local earlier="$WORK/still-earlier.bmp"
-    still() {
-        screenshot "$earlier" && sleep 0.5 && screenshot "$1" && same_pixels "$earlier" "$1"
-    }
+    still() { screenshot "$WORK/earlier.bmp" && sleep 0.5 && screenshot "$1" && same_pixels "$WORK/earlier.bmp" "$1"; }
     wait_until "$PATIENCE" still "$1"
 }
 
@@ -215,19 +182,18 @@ wait_for_still_frame() {
 # screenshot showing more than that is the first frame. 339 / 2 - 316 / 2 =
 # 11.5 puts the box on the even pixel 12, and the 316 x 236 frame inside its
 # two-pixel border.
-# Before its first frame the window shows one flat colour where the frame
-# goes (Xvfb's black); the first screenshot showing more than that is the
-# first frame. 339 / 2 - 316 / 2 = 11.5 puts the box on the even pixel 12,
-# and the frame inside its border.
 wait_for_first_frame() {
-    : "${RENDER_REFERENCE:?}"
-    local view_width view_height border
-    read -r view_width view_height border < <("$RENDER_REFERENCE" --box)
-    first_frame_shown() {
-        screenshot "$1" &&
-            [ "$(identify -format '%k' "$1[${view_width}x${view_height}+$((12 + border))+$((12 + border))]")" -gt 1 ]
-    }
+    first_frame_shown() { screenshot "$1" && [ "$(identify -format '%k' "$1[316x236+14+14]")" -gt 1 ]; }
     wait_until "$PATIENCE" first_frame_shown "$1" || fail "no frame was shown within $PATIENCE s"
+}
+
+# message_box: the id of a top-level window captioned exactly Quentavox other
+# than the program's own (xdotool does not match its caption, which is stored
+# as UTF-8 only): the error dialog or a message box. Fonts for it come with
+# the test packages.
+message_box() {
+    xwininfo -root -children 2>/dev/null |
+        awk -v own="$(printf '0x%x' "$WINDOW")" '$2 == "\"Quentavox\":" && $1 != own { print $1; exit }'
 }
 
 # level_with_cell OUT X Y R G B: the fixture level with the cell (X, Y)

@@ -17,18 +17,17 @@
 //   render_reference --window SHOT.bmp LEFT TOP [KEY:TICKS...]
 //       compares the whole of SHOT, a client area, with the window as the
 //       program paints it: its face and the box's border as well as the view.
-//   render_reference --box
-//       prints the width and height of the view inside the render box, and
-//       the width of the box's border: "WIDTH HEIGHT BORDER".
 //   render_reference --level LEVEL.bmp ...
 //       draws the views in the level of that picture, as the program plays
 //       it when given the picture; it must keep the level's rules.
 
 #include <SDL.h>
 
-#include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <cstdlib>
+#include <map>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -47,84 +46,65 @@ struct Hold {
     int ticks = 0;
 };
 
-// KEY:TICKS, false when KEY is none of the six keys or TICKS no count.
-bool readHold(std::string_view argument, Hold& hold)
+// KEY:TICKS, nothing when KEY is none of the six keys or TICKS no count.
+std::optional<Hold> readHold(std::string_view argument)
 {
-    struct Named {
-        std::string_view name;
-        vk::Code key;
-    };
-    static constexpr Named keys[] = {{"Up", vk::upArrow},       {"Down", vk::downArrow}, {"Left", vk::leftArrow},
-                                     {"Right", vk::rightArrow}, {"comma", vk::comma},    {"period", vk::fullStop}};
+    static const std::map<std::string_view, vk::Code> keys{{"Up", vk::upArrow},       {"Down", vk::downArrow},
+                                                           {"Left", vk::leftArrow},   {"Right", vk::rightArrow},
+                                                           {"comma", vk::comma},      {"period", vk::fullStop}};
     const std::size_t colon = argument.find(':');
-    if (colon == std::string_view::npos) return false;
-    const std::string_view name = argument.substr(0, colon);
-    const auto* named =
-        std::find_if(std::begin(keys), std::end(keys), [&](const Named& each) { return each.name == name; });
-    if (named == std::end(keys)) return false;
-    hold.key = named->key;
-    const std::string count(argument.substr(colon + 1));
-    char* end = nullptr;
-    const long ticks = std::strtol(count.c_str(), &end, 10);
-    if (count.empty() || *end != '\0' || ticks < 0 || ticks > 1000000) return false;
-    hold.ticks = static_cast<int>(ticks);
-    return true;
+    const auto key = keys.find(argument.substr(0, colon));
+    Hold hold;
+    const char* end = argument.data() + argument.size();
+    if (colon == std::string_view::npos || key == keys.end() ||
+        std::from_chars(argument.data() + colon + 1, end, hold.ticks) != std::from_chars_result{end, {}} ||
+        hold.ticks < 0 || hold.ticks > 1000000) {
+        return std::nullopt;
+    }
+    hold.key = key->second;
+    return hold;
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc == 2 && std::string_view(argv[1]) == "--box") {
-        const StartedForm program;
-        const DeviceContext view = program.form.picRender.hDC();
-        std::printf("%d %d %d\n", view.width, view.height, program.form.picRender.BorderWidth());
-        return 0;
-    }
+    std::vector<std::string_view> arguments(argv + 1, argv + argc);
     bool wholeWindow = false;
-    const char* level = nullptr;
-    for (bool option = true; option && argc > 2;) {
-        const std::string_view first = argv[1];
-        option = first == "--window" || first == "--level";
-        if (first == "--level") {
-            level = argv[2];
-            --argc;
-            ++argv;
-        }
-        wholeWindow = wholeWindow || first == "--window";
-        if (option) {
-            --argc;
-            ++argv;
-        }
+    std::string level;
+    while (!arguments.empty() && (arguments[0] == "--window" || (arguments[0] == "--level" && arguments.size() > 1))) {
+        wholeWindow = wholeWindow || arguments[0] == "--window";
+        if (arguments[0] == "--level") level = arguments[1];
+        arguments.erase(arguments.begin(), arguments.begin() + (arguments[0] == "--level" ? 2 : 1));
     }
-    bool usable = argc >= 4;
     std::vector<Hold> holds;
-    for (int i = 4; i < argc; ++i) {
-        Hold& hold = holds.emplace_back();
-        usable = usable && readHold(argv[i], hold);
+    for (std::size_t i = 3; i < arguments.size(); ++i) {
+        if (const auto hold = readHold(arguments[i])) holds.push_back(*hold);
     }
-    if (!usable) {
+    if (arguments.size() < 3 || holds.size() != arguments.size() - 3) {
         std::fprintf(stderr,
                      "usage: render_reference [--window] [--level LEVEL.bmp] SHOT.bmp LEFT TOP [KEY:TICKS...]\n");
         return 2;
     }
     // A file that cannot be read is no picture either.
-    const Surface shot = Surface::fromBmp(readFileBytes(argv[1]).value_or(std::vector<unsigned char>{}), argv[1]);
+    const std::string shotName(arguments[0]);
+    const Surface shot = Surface::fromBmp(readFileBytes(shotName).value_or(std::vector<unsigned char>{}), shotName);
 
     StartedForm program;
     frmMain& form = program.form;
-    if (level && !form.OpenLevel(readLevelPicture(level), Platform::Refusal::OnStderr)) {
+    if (!level.empty() && !form.OpenLevel(readLevelPicture(level), Platform::Refusal::OnStderr)) {
         std::fputs(program.platform.refusals.back().lines.c_str(), stderr);
         return 2;
     }
     // The box where the shot shows it.
-    form.picRender.Left = static_cast<float>(std::atoi(argv[2]));
-    form.picRender.Top = static_cast<float>(std::atoi(argv[3]));
+    form.picRender.Left = static_cast<float>(std::atoi(std::string(arguments[1]).c_str()));
+    form.picRender.Top = static_cast<float>(std::atoi(std::string(arguments[2]).c_str()));
     const SDL_Rect inside = boxPlace(form.picRender).inside;
     const DeviceContext view = form.picRender.hDC();
     const DeviceContext whole = shot.hDC();
     if (inside.x < 0 || inside.y < 0 || inside.x + view.width > whole.width || inside.y + view.height > whole.height) {
-        std::fprintf(stderr, "the render box at %s, %s does not fit in %s\n", argv[2], argv[3], argv[1]);
+        std::fprintf(stderr, "the render box at %.0f, %.0f does not fit in %s\n", double{form.picRender.Left},
+                     double{form.picRender.Top}, shotName.c_str());
         return 2;
     }
     const DeviceContext box{whole.pixels + inside.y * whole.pitch + inside.x, view.width, view.height, whole.pitch};
