@@ -30,12 +30,8 @@ void limitFileSize(bool) {}
 constexpr bool fileSizeLimits = true;
 void limitFileSize(bool on)
 {
-    static const rlimit unlimited = [] {
-        std::signal(SIGXFSZ, SIG_IGN);
-        rlimit limit{};
-        getrlimit(RLIMIT_FSIZE, &limit);
-        return limit;
-    }();
+    std::signal(SIGXFSZ, SIG_IGN);
+    static const rlimit unlimited = [] { rlimit limit{}; getrlimit(RLIMIT_FSIZE, &limit); return limit; }();
     const rlimit small{1000, unlimited.rlim_max};
     setrlimit(RLIMIT_FSIZE, on ? &small : &unlimited);
 }
