@@ -71,7 +71,7 @@ bench: deps bench-deps
 	./build/bench/upscale_bench
 	./build/bench/walk_bench
 	./build/quentavox --timedemo bench/wall_walk.qvd
-	bench/idle_cpu build/quentavox build/bench/bare_window
+	bench/idle_cpu build/quentavox build/bench/bare_window 10 -- --map
 
 # The pictures in docs/, the README's screenshot among them, drawn from the
 # shipped pictures by the program's own code.

@@ -13,6 +13,7 @@
 #include <string>
 #include <string_view>
 
+#include "assets/level_mending.h"
 #include "assets/level_rules.h"
 #include "assets/map_cells.h"
 #include "gfx/surface.h"
@@ -39,3 +40,14 @@ LevelPicture readLevelPicture(std::string_view fileName, UnknownColours unknownC
 // drawn as a picture first; a text that is no level link is refused in one
 // line, as a broken file is.
 LevelPicture linkedLevelPicture(std::string_view link, std::string_view name);
+// A level picture to edit. One that does not exist yet is a walled hall
+// (`isNew`). One that breaks a rule comes mended, each mend a line
+// "NAME: mended: ..." in `lines`; only a file that is not a readable picture
+// of the level's size is refused (no `level`), with the lines a level
+// refused for play has.
+struct LevelToEdit {
+    std::optional<MendedLevel> level;
+    std::string lines;
+    bool isNew = false;
+};
+LevelToEdit readLevelToEdit(std::string_view fileName);

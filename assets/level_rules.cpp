@@ -20,17 +20,6 @@ static_assert(std::all_of(levelColours.begin(), levelColours.end(),
                           [](const LevelColour& entry) { return entry.code <= highestWallCode; }),
               "every level colour needs a texture");
 
-std::string pixel(std::int32_t x, std::int32_t y)
-{
-    return concat("pixel (", std::to_string(x), ", ", std::to_string(y), "): ");
-}
-
-std::string rgb(std::uint32_t colour)
-{
-    return concat("(", std::to_string(colour & 0xFF), ", ", std::to_string((colour >> 8) & 0xFF), ", ",
-                  std::to_string((colour >> 16) & 0xFF), ")");
-}
-
 std::uint32_t channelDistance(std::uint32_t a, std::uint32_t b, int shift)
 {
     const std::uint32_t first = (a >> shift) & 0xFF;
@@ -39,11 +28,9 @@ std::uint32_t channelDistance(std::uint32_t a, std::uint32_t b, int shift)
     return difference * difference;
 }
 
-// The level colour closest to a colour by plain RGB distance: the squared
-// differences of red, green and blue summed, unweighted, with no model of
-// how the eye sees them; on a tie the earlier colour of the table. It only
-// suggests what the painter meant.
-std::size_t nearestLevelColour(std::uint32_t colour)
+}  // namespace
+
+const LevelColour& nearestLevelColour(std::uint32_t colour)
 {
     std::size_t nearest = 0;
     std::uint32_t nearestDistance = UINT32_MAX;
@@ -56,15 +43,24 @@ std::size_t nearestLevelColour(std::uint32_t colour)
             nearestDistance = distance;
         }
     }
-    return nearest;
+    return levelColours[nearest];
 }
 
-bool onOuterRing(std::int32_t x, std::int32_t y)
+std::string pixelText(std::int64_t x, std::int64_t y)
+{
+    return concat("pixel (", std::to_string(x), ", ", std::to_string(y), "): ");
+}
+
+std::string rgbText(std::uint32_t colour)
+{
+    return concat("(", std::to_string(colour & 0xFF), ", ", std::to_string((colour >> 8) & 0xFF), ", ",
+                  std::to_string((colour >> 16) & 0xFF), ")");
+}
+
+bool onOuterRing(std::int64_t x, std::int64_t y)
 {
     return x == 0 || y == 0 || x == MapCells::Size - 1 || y == MapCells::Size - 1;
 }
-
-}  // namespace
 
 std::vector<BrokenRule> checkLevel(const Surface& picMap, UnknownColours unknownColours)
 {
@@ -78,7 +74,7 @@ std::vector<BrokenRule> checkLevel(const Surface& picMap, UnknownColours unknown
         for (std::int32_t y = 0; y < MapCells::Size; ++y) {
             const std::int16_t code = cells(x, y);
             if (code == 0 && onOuterRing(x, y)) {
-                openBorder.pixels.push_back(concat(pixel(x, y),
+                openBorder.pixels.push_back(concat(pixelText(x, y),
                                                    "open cell on the outer ring; the border must be wall so "
                                                    "rays and movement never leave the grid"));
             }
@@ -86,10 +82,10 @@ std::vector<BrokenRule> checkLevel(const Surface& picMap, UnknownColours unknown
             // The decoder lets any other colour repeat the previous cell's code.
             const auto listed = [colour](const LevelColour& entry) { return entry.colour == colour; };
             if (std::none_of(levelColours.begin(), levelColours.end(), listed)) {
-                const std::size_t nearest = nearestLevelColour(colour);
-                std::string message = concat(pixel(x, y), "colour ", rgb(colour),
-                                             " is not a level colour; the nearest is ", levelColours[nearest].name,
-                                             " ", rgb(levelColours[nearest].colour));
+                const LevelColour& nearest = nearestLevelColour(colour);
+                std::string message = concat(pixelText(x, y), "colour ", rgbText(colour),
+                                             " is not a level colour; the nearest is ", nearest.name,
+                                             " ", rgbText(nearest.colour));
                 if (!unlistedColours.isError) {
                     message += concat("; the cell repeats the code of the pixel read before it (",
                                       std::to_string(code), ")");
@@ -100,7 +96,7 @@ std::vector<BrokenRule> checkLevel(const Surface& picMap, UnknownColours unknown
     }
     const std::int16_t start = cells(startCell.x, startCell.y);
     if (start != 0) {
-        blockedStart.pixels.push_back(concat(pixel(startCell.x, startCell.y),
+        blockedStart.pixels.push_back(concat(pixelText(startCell.x, startCell.y),
                                              "the start cell must be open floor, not wall code ",
                                              std::to_string(start)));
     }

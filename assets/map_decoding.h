@@ -23,6 +23,15 @@ inline constexpr std::array levelColours{
     LevelColour{0x0000FF00, 5, "green"},
 };
 
+// The name of a cell code's colour: "white" for 2.
+constexpr const char* colourName(std::int16_t code)
+{
+    for (const LevelColour& entry : levelColours) {
+        if (entry.code == code) return entry.name;
+    }
+    return "no colour";
+}
+
 // Reads the level picture column by column, top to bottom, into cell codes.
 // A colour outside the table repeats the code of the pixel read just before it.
 void decodeMap(const Surface& picMap, MapCells& mapCells);

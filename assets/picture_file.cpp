@@ -181,7 +181,7 @@ PictureFile readPictureFile(const std::filesystem::path& path, PictureSize wante
     namespace fs = std::filesystem;
     std::error_code error;
     const fs::file_status status = fs::status(path, error);
-    if (!fs::exists(status)) return refuse("does not exist");
+    if (!fs::exists(status)) return {{}, "does not exist", true};
     if (fs::is_directory(status)) return refuse("is a directory");
     if (!fs::is_regular_file(status)) return refuse("is not a regular file");
     const std::uintmax_t length = fs::file_size(path, error);

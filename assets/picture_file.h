@@ -14,6 +14,7 @@
 struct PictureFile {
     std::vector<unsigned char> bytes;  // the whole file, when nothing is wrong with it
     std::string problem;               // otherwise what is, for instance "is empty"
+    bool missing = false;              // the problem is that there is no such file
 };
 
 // `exactColours` asks for all 8 bits of red, green and blue: the level's

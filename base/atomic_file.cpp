@@ -81,9 +81,10 @@ public:
             return nullptr;
         }
         auto handle = std::unique_ptr<Handle>(new Handle(file));
-        // Owner first: a file that changes hands loses its set-id bits.
+        // Owner first: a file that changes hands loses its set-id bits. Only
+        // the superuser may give a file away; anyone else's copy stays theirs.
         if (replaces) {
-            static_cast<void>(::fchown(file, old.st_uid, old.st_gid));
+            [[maybe_unused]] const int given = ::fchown(file, old.st_uid, old.st_gid);
             static_cast<void>(::fchmod(file, old.st_mode & 07777));
         }
         return handle;

@@ -2,7 +2,9 @@
 // Raycast against the cheapest way to fill the same surface: a memcpy of the
 // finished frame, timed right after each repetition of each view for as many
 // frames. One table then gives each view's Raycast as a multiple of that copy,
-// the median of the repetitions' ratios, next to the most it may take.
+// the median of the repetitions' ratios, next to the most it may take; and
+// one the map panel's drawing against the copy of the view's frame, with what
+// a pass of a stroke allocates.
 
 #include <benchmark/benchmark.h>
 
@@ -11,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/map_panel_passes.h"
 #include "bench/recording_reporter.h"
 #include "gfx/frame_copy.h"
 #include "tests/started_form.h"
@@ -77,19 +80,15 @@ void printRatios(const RecordingReporter& reporter)
     for (const Size& size : sizes) {
         for (const View& view : views) {
             const std::string name = "Raycast/" + std::string(view.name) + "/" + sizeName(size);
-            const std::vector<double> casts = reporter.times(name);
-            const std::vector<double> copies = reporter.counter(name, "copy_us");
-            std::vector<double> ratios;
-            for (std::size_t i = 0; i < casts.size() && i < copies.size(); ++i) {
-                if (copies[i] > 0) ratios.push_back(casts[i] / copies[i]);
-            }
+            const std::vector<double> ratios = reporter.ratios(name, "copy_us");
             if (ratios.empty()) continue;
             const double ratio = medianOf(ratios);
             std::printf("%-9s %-10s %12.1f %10.1f %7.2fx %6.0fx %s\n", view.name, sizeName(size).c_str(),
-                        medianOf(casts), medianOf(copies), ratio, size.maxRatio,
+                        reporter.median(name), medianOf(reporter.counter(name, "copy_us")), ratio, size.maxRatio,
                         ratio <= size.maxRatio ? "" : "MISSED");
         }
     }
+    printMapPanelRatios(reporter);
 }
 
 }  // namespace
@@ -104,6 +103,7 @@ int main(int argc, char** argv)
                 ->Unit(benchmark::kMicrosecond);
         }
     }
+    registerMapPanelPasses();
     // The defaults first: an option given on the command line comes later and wins.
     std::vector<char*> arguments{argv[0]};
     for (const char* option : defaultOptions) arguments.push_back(const_cast<char*>(option));

@@ -48,6 +48,19 @@ public:
         return recorded(counters, name + "#" + key);
     }
 
+    // Each repetition's microseconds over the value it gave the counter
+    // `key`, for the repetitions where that is above 0.
+    std::vector<double> ratios(const std::string& name, const std::string& key) const
+    {
+        const std::vector<double> measured = times(name);
+        const std::vector<double> baseline = counter(name, key);
+        std::vector<double> result;
+        for (std::size_t i = 0; i < measured.size() && i < baseline.size(); ++i) {
+            if (baseline[i] > 0) result.push_back(measured[i] / baseline[i]);
+        }
+        return result;
+    }
+
 private:
     using Recorded = std::map<std::string, std::vector<double>>;
 

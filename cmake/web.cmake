@@ -28,7 +28,7 @@ add_compile_options(-fexceptions)
 # virtual calls they make, need not ready them to be unwound.
 add_link_options("-sASYNCIFY_REMOVE=[\"*Walk*\",\"*Demo*\",\"*Replay*\",\"*Recording*\",\"frmMain::Form_OLEDragDrop*\"]")
 add_link_options(-fexceptions -sASYNCIFY -sALLOW_MEMORY_GROWTH -sENVIRONMENT=web
-  -sEXPORTED_FUNCTIONS=[_main,_malloc,_free,_quentavoxOpenLevel,_quentavoxOpenLevelLink,_quentavoxLevelLink,_quentavoxRecord,_quentavoxMouse,_quentavoxOpenWalkLink]
+  -sEXPORTED_FUNCTIONS=[_main,_malloc,_free,_quentavoxOpenLevel,_quentavoxOpenLevelLink,_quentavoxLevelLink,_quentavoxRecord,_quentavoxMouse,_quentavoxOpenWalkLink,_quentavoxPressButton]
   -sEXPORTED_RUNTIME_METHODS=[FS,lengthBytesUTF8,stringToUTF8,UTF8ToString]
   -sINCOMING_MODULE_JS_API=[canvas,print,printErr,onAbort,onRuntimeInitialized])
 # emcc optimises the JavaScript with acorn, which Debian keeps in

@@ -68,6 +68,7 @@ void frmMain::SetUpGame()
 void frmMain::Raycast(Surface& picture)
 {
     drawView(state, picture, picClear, picTexture, viewRuns);
+    if (mapShown && &picture == &picRender) DrawMap();
 }
 
 void frmMain::GameCode()

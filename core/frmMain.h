@@ -9,6 +9,7 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "assets/embedded_pictures.h"
@@ -19,8 +20,10 @@
 #include "input/mouse_turn.h"
 #include "assets/picture_sizes.h"
 #include "sim/game_state.h"
+#include "sim/level_editor.h"
 #include "core/platform.h"
 #include "gfx/surface.h"
+#include "render/map_panel.h"
 #include "render/raycast.h"
 
 // The picture files the window's holders are made from: the ones compiled
@@ -86,7 +89,46 @@ public:
     // Whether the last replay stood elsewhere than its recording.
     bool replayDiffered = false;
 
-    // Draws one frame of the view into `picture` and shows it.
+    // The map panel (--map) beside the view, and the level editor in it
+    // (--edit): handlers in core/map_events.cpp.
+    void picMap_MouseDown(std::int16_t& Button, std::int16_t& Shift, float X, float Y) override;
+    void picMap_MouseMove(std::int16_t& Button, std::int16_t& Shift, float X, float Y) override;
+    void picMap_MouseUp(std::int16_t& Button, std::int16_t& Shift, float X, float Y) override;
+    void picMap_KeyDown(std::int16_t& KeyCode, std::int16_t& Shift) override;
+    // The panel's commands, from its keys or a page's buttons: show or hide
+    // the map; edit the level played; start a new level, a walled hall;
+    // save the level edited.
+    void mnuMap_Click() override;
+    void mnuEdit_Click() override;
+    void mnuNewLevel_Click() override;
+    void mnuSave_Click() override;
+    const MapCells* LevelPlayed() const override { return &state.mapCells; }
+
+    // Plays a level read for editing (a walled hall for a file not there
+    // yet, otherwise mended) and edits it in the map panel, saved to
+    // `fileName`; the status line tells of a new file or of the mends.
+    void EditLevel(const std::string& fileName, const LevelToEdit& level);
+    // Gives the window its map panel, shown; with `edited`, the panel edits
+    // the level played (mapCells), which is saved to that file, and which
+    // counts as saved there when `saved`.
+    void ShowMapPanel(std::optional<std::string> edited = std::nullopt, bool saved = true);
+    // The client area the window wants: the stored one, with the panel
+    // beside it while the panel is shown.
+    ClientSize WantedClientArea() const;
+    // Writes the level edited into its file. A failure says why in the
+    // status line and keeps every edit; returns whether it was written.
+    bool SaveLevel();
+    // The caption's name of the level edited, "mylevel.bmp", with a "*"
+    // after it while it has unsaved edits; empty when nothing is edited.
+    std::string_view EditedName() const;
+
+    std::optional<MapPanel> mapPanel;
+    bool mapShown = false;
+    std::optional<LevelEditor> editor;
+    std::string editedFile;
+
+    // Draws one frame of the view into `picture` and shows it; for picRender,
+    // the map panel too when it is shown.
     void Raycast(Surface& picture);
     // The rays the last frame was drawn with, left to right.
     ColumnRuns viewRuns;
@@ -108,5 +150,9 @@ private:
     void EndReplay();
     void ReplayKey(std::int16_t code, bool down);
 
+    void DrawMap();
+
+    // The file name without its folders, and "*".
+    std::string editedName;
     Platform& platform;
 };

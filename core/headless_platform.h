@@ -4,6 +4,7 @@
 // a display: a frame is drawn and dropped, the clock stands still, and the
 // lines meant for the user are kept.
 
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,13 @@ public:
     void Present(const Surface&) override {}
     void ReportError(std::string_view) override {}
     void ShowRefusal(std::string_view text, Refusal) override { lines += text; }
+    // Nothing is edited without a window, so nothing asks to be saved.
+    void ShowPanel(const Surface*, ClientSize) override {}
+    SaveAnswer AskToSave(std::string_view) override { return SaveAnswer::Discard; }
+    std::string SaveFile(const std::string&, std::span<const unsigned char>) override
+    {
+        return "nothing is saved without a window";
+    }
 
     std::string lines;
 };

@@ -17,6 +17,11 @@ OpenedLevel frmMain::OpenLevel(LevelPicture level, Platform::Refusal shown)
         return {nullptr, std::move(level.lines)};
     }
     picMap = std::move(*level.picture);
+    // While a level is edited, the new one is an edit too, which undo takes back.
+    if (editor) {
+        editor->replace(level.mapCells);
+        return {&state.mapCells, {}};
+    }
     state.mapCells = level.mapCells;
     if (recording) recording->levelChanged(state.mapCells);
     const std::int64_t cellX = checked::floorToInt(state.playerX, "playerX");

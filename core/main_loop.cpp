@@ -29,15 +29,22 @@ std::int64_t ticksFor(std::int64_t elapsedMs)
     return elapsedMs > longestBacklogMs ? 1 : elapsedMs / tickMs;
 }
 
-// "Quentavox - 57fps", written into a buffer that lives as long as the loop,
-// so an update allocates nothing.
-using CaptionBuffer = std::array<char, 64>;
+// "Quentavox - 57fps", or while a level is edited "Quentavox - mylevel.bmp* -
+// 57fps", written into a buffer that lives as long as the loop, so an
+// update allocates nothing.
+using CaptionBuffer = std::array<char, 128>;
 
-std::string_view frameRateCaption(CaptionBuffer& buffer, std::string_view title, std::int32_t frames)
+std::string_view frameRateCaption(CaptionBuffer& buffer, std::string_view title, std::string_view edited,
+                                  std::int32_t frames)
 {
     title = title.substr(0, 40);
+    edited = edited.substr(0, 64);
     char* end = std::copy(title.begin(), title.end(), buffer.data());
     end = std::copy_n(" - ", 3, end);
+    if (!edited.empty()) {
+        end = std::copy(edited.begin(), edited.end(), end);
+        end = std::copy_n(" - ", 3, end);
+    }
     end = std::to_chars(end, buffer.data() + buffer.size() - 3, frames).ptr;
     end = std::copy_n("fps", 3, end);
     return {buffer.data(), static_cast<std::size_t>(end - buffer.data())};
@@ -57,10 +64,17 @@ void frmMain::Form_Load()
     std::int64_t lastTick = platform.GetTickCount();
 
     CaptionBuffer caption{};
+    bool captionUnsaved = false;
+    const auto writeCaption = [&] {
+        captionUnsaved = editor && editor->unsaved();
+        platform.SetCaption(frameRateCaption(caption, platform.AppTitle(), EditedName(), state.framesPerSecond));
+    };
     while (state.quitRequested != trueFlag) {
         Raycast(picRender);
         frameCount = checked::add32(frameCount, 1, "frameCount");
         platform.DoEvents(*this);
+        // Once there is a caption, an edit or a save changes its mark at once.
+        if (state.framesPerSecond != 0 && editor && editor->unsaved() != captionUnsaved) writeCaption();
 
         // The pass ends at the first clock reading 9 ms after lastTick, not
         // later: a later end would stretch the passes and change how many
@@ -85,15 +99,25 @@ void frmMain::Form_Load()
             state.framesPerSecond = frameCount;
             frameCount = 0;
             fpsTick = platform.GetTickCount();
-            platform.SetCaption(frameRateCaption(caption, platform.AppTitle(), state.framesPerSecond));
+            writeCaption();
             CheckWatchedLevel();
             FlushRecording();
         }
     }
 }
 
-void frmMain::Form_QueryUnload(std::int16_t&, std::int16_t&)
+void frmMain::Form_QueryUnload(std::int16_t& Cancel, std::int16_t& UnloadMode)
 {
+    // Nothing the user made is lost unless they say so; told to end from
+    // outside, the program ends.
+    if (editor && editor->unsaved() && UnloadMode == vbFormControlMenu) {
+        const Platform::SaveAnswer answer =
+            platform.AskToSave("Save the changes to " + editedName.substr(0, editedName.size() - 1) + "?");
+        if (answer == Platform::SaveAnswer::Cancel || (answer == Platform::SaveAnswer::Save && !SaveLevel())) {
+            Cancel = trueFlag;
+            return;
+        }
+    }
     state.quitRequested = trueFlag;
     if (recording) ShowWriteProblem(recording->finish(state), "cannot be put in place");
     throw ProgramEnd{};

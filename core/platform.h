@@ -6,6 +6,7 @@
 // (tests) scripts the clock and the events.
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <string_view>
 
@@ -15,6 +16,13 @@
 #include "sim/walk.h"
 
 class FormEvents;
+
+// The masks of the mouse events' Button and of every event's Shift.
+inline constexpr std::int16_t vbLeftButton = 1, vbRightButton = 2, vbMiddleButton = 4;
+inline constexpr std::int16_t vbShiftMask = 1, vbCtrlMask = 2, vbAltMask = 4;
+// Why Form_QueryUnload is asked: the user closes the window, or the program
+// is told to end from outside (a signal).
+inline constexpr std::int16_t vbFormControlMenu = 0, vbAppTaskManager = 3;
 
 struct ClientSize {
     float ScaleWidth = 0;
@@ -51,6 +59,19 @@ public:
     // the lines go to stderr alone: the page hears them from OpenLevel.
     enum class Refusal { OnStderr, InDialog };
     virtual void ShowRefusal(std::string_view lines, Refusal shown) = 0;
+
+    // The map panel is shown beside the render box from now on, or none is
+    // (nullptr), and the client area wants to be `wanted`: in a window the
+    // window takes that size, in full screen the scale becomes the largest
+    // at which it fits unless one was asked for.
+    virtual void ShowPanel(const Surface* panel, ClientSize wanted) = 0;
+    // Closing with unsaved edits: asks whether to save them, in a dialog
+    // with the buttons Save, Discard and Cancel.
+    enum class SaveAnswer { Save, Discard, Cancel };
+    virtual SaveAnswer AskToSave(std::string_view question) = 0;
+    // Writes a file the user saves, whole or not at all (the old file kept);
+    // "" once it is written, otherwise why not, in plain words.
+    virtual std::string SaveFile(const std::string& fileName, std::span<const unsigned char> bytes) = 0;
 };
 
 // What a level from outside came to: the cells it put in play, or the lines
@@ -82,6 +103,24 @@ public:
     virtual void PlayWalk(Walk, std::string) {}
     virtual void StartRecording() {}
     virtual Walk StopRecording() { return {}; }
+    // The map panel, while it is shown: the mouse over it (or dragged from
+    // it), in form pixels from the client area's top-left corner, and the
+    // keys that belong to it (core/panel_keys.h). Button and Shift are masks
+    // of the constants above. A form with no panel ignores them.
+    virtual void picMap_MouseDown(std::int16_t&, std::int16_t&, float, float) {}
+    virtual void picMap_MouseMove(std::int16_t&, std::int16_t&, float, float) {}
+    virtual void picMap_MouseUp(std::int16_t&, std::int16_t&, float, float) {}
+    virtual void picMap_KeyDown(std::int16_t&, std::int16_t&) {}
+    // The map panel's commands, from its keys or a web page's buttons: show
+    // or hide the map; edit the level played; start a new level, a walled
+    // hall, in the editor; save the level edited.
+    virtual void mnuMap_Click() {}
+    virtual void mnuEdit_Click() {}
+    virtual void mnuNewLevel_Click() {}
+    virtual void mnuSave_Click() {}
+    // The cells played now, which the editor changes in place: a web page's
+    // link of the level is made of them. None from a form that plays none.
+    virtual const MapCells* LevelPlayed() const { return nullptr; }
 
 protected:
     ~FormEvents() = default;

@@ -20,12 +20,27 @@ BoxPlace boxPlace(const Surface& picture)
     return {{left, top, width + 2 * border, height + 2 * border}, {left + border, top + border, width, height}};
 }
 
-void composeClientArea(SDL_Surface* target, const Surface& picture, bool withFace)
+namespace {
+
+void copyInto(SDL_Surface* target, const Surface& picture, SDL_Rect inside)
+{
+    if (SDL_BlitSurface(picture.image(), nullptr, target, &inside) != 0) failWithSdlError("cannot show the frame");
+}
+
+}  // namespace
+
+void composeClientArea(SDL_Surface* target, const Surface& picture, bool withFace, const Surface* beside)
 {
     const BoxPlace place = boxPlace(picture);
-    if (withFace) paintWindowFace(target, place.outer, picture.BorderWidth());
-    SDL_Rect inside = place.inside;
-    if (SDL_BlitSurface(picture.image(), nullptr, target, &inside) != 0) failWithSdlError("cannot show the frame");
+    if (withFace) {
+        paintWindowFace(target, place.outer, picture.BorderWidth());
+        if (beside) {
+            const BoxPlace besidePlace = boxPlace(*beside);
+            paintBoxBorder(target, besidePlace.outer, beside->BorderWidth());
+            copyInto(target, *beside, besidePlace.inside);
+        }
+    }
+    copyInto(target, picture, place.inside);
 }
 
 bool clientAreaShows(const SDL_Surface* target, const Surface& picture)

@@ -19,8 +19,10 @@ struct BoxPlace {
 BoxPlace boxPlace(const Surface& picture);
 
 // Paints the face and the box's border when `withFace`, then copies the
-// surface's image into the drawable area.
-void composeClientArea(SDL_Surface* target, const Surface& picture, bool withFace);
+// surface's image into the drawable area. A surface shown `beside` it (the
+// map panel) is painted with the face, border and image, as the face
+// covers it.
+void composeClientArea(SDL_Surface* target, const Surface& picture, bool withFace, const Surface* beside = nullptr);
 
 // Whether the target's drawable area holds the surface's image already, as
 // far as the target reaches, so that composing without the face would change

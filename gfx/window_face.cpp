@@ -34,6 +34,11 @@ void edge(SDL_Surface* screen, SDL_Rect r, Rgb dark, Rgb light)
 void paintWindowFace(SDL_Surface* screen, const SDL_Rect& box, std::int32_t border)
 {
     fill(screen, {0, 0, screen->w, screen->h}, faceColour);
+    paintBoxBorder(screen, box, border);
+}
+
+void paintBoxBorder(SDL_Surface* screen, const SDL_Rect& box, std::int32_t border)
+{
     if (border >= 2) {
         edge(screen, box, shadowColour, highlightColour);
         edge(screen, {box.x + 1, box.y + 1, box.w - 2, box.h - 2}, darkShadowColour, lightColour);

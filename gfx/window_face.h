@@ -10,3 +10,5 @@ struct SDL_Surface;
 struct SDL_Rect;
 
 void paintWindowFace(SDL_Surface* screen, const SDL_Rect& box, std::int32_t border);
+// Another box's sunken border on the face, such as the map panel's.
+void paintBoxBorder(SDL_Surface* screen, const SDL_Rect& box, std::int32_t border);

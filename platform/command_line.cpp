@@ -12,6 +12,7 @@
 
 #include "base/option_reader.h"
 #include "input/mouse_turn.h"
+#include "core/panel_keys.h"
 #include "platform/sdl_keys.h"
 #include "platform/view_scale.h"
 
@@ -77,6 +78,14 @@ Problem readWhole(std::string_view option, Value text, std::int32_t lowest, std:
 Problem readScale(Reading& reading, Value text)
 {
     return readWhole("--scale", text, smallestScale, largestScale, reading.command.window.scale);
+}
+
+// "--edit FILE" or "--edit=FILE": a picture to edit, there or not yet.
+Problem readEdit(Reading& reading, Value file)
+{
+    if (!file || file->empty()) return "--edit needs a level picture, LEVEL.bmp";
+    reading.command.edit = *file;
+    return {};
 }
 
 Problem readPreset(Reading& reading, Value preset)
@@ -146,6 +155,8 @@ using Action = CommandLine::Action;
 constexpr Option options[] = {
     {{"--level", true}, readLevel},
     {{"--watch"}, [](Reading& r, Value) -> Problem { r.command.watchLevel = true; return {}; }},
+    {{"--map"}, [](Reading& r, Value) -> Problem { r.command.map = true; return {}; }},
+    {{"--edit", true}, readEdit},
     {{"--scale", true}, readScale},
     {{"--fullscreen"}, [](Reading& r, Value) -> Problem { r.command.window.fullscreen = true; return {}; }},
     {{"--keys", true}, readPreset},
@@ -181,6 +192,8 @@ struct Pairing {
     std::string_view line;
 };
 constexpr Pairing pairings[] = {
+    {"--edit", Pair::Excludes, "--watch", "--edit and --watch cannot go together: both would write LEVEL.bmp"},
+    {"--edit", Pair::Excludes, "--level", "one level at a time: --edit LEVEL.bmp plays the level it edits"},
     {"--watch", Pair::Needs, "--level", "--watch needs a level picture to watch"},
     {"--mouse-speed", Pair::Needs, "--mouse", "--mouse-speed needs --mouse"},
     {"--play", Pair::Excludes, "--level", "--play takes no level picture: the demo carries its own"},
@@ -188,6 +201,9 @@ constexpr Pairing pairings[] = {
     {"--play", Pair::Excludes, "--timedemo", "--play and --timedemo do not go together"},
     {"--timedemo", Pair::Excludes, "--level", "--timedemo takes no level picture: the demo carries its own"},
     {"--timedemo", Pair::Excludes, "--record", "--timedemo and --record do not go together"},
+    {"--play", Pair::Excludes, "--edit", "--play and --edit do not go together"},
+    {"--timedemo", Pair::Excludes, "--edit", "--timedemo and --edit do not go together"},
+    {"--record", Pair::Excludes, "--edit", "--record and --edit do not go together"},
 };
 static_assert(std::all_of(std::begin(pairings), std::end(pairings),
                           [](const Pairing& each) {
@@ -226,6 +242,10 @@ CommandLine readCommandLine(std::span<const std::string_view> arguments)
     CommandLine& command = reading.command;
     Actions bound;
     for (const auto& [action, key] : reading.bindings) {
+        if ((command.map || !command.edit.empty()) && (key == vk::tab || isKindKey(key))) {
+            return refuse("--bind cannot take Tab or a digit that chooses a kind of cell with --map or --edit: "
+                          "those keys belong to the map");
+        }
         if (bound[indexOf(action)]) {
             command.keys.add(action, key);
         } else {
@@ -239,8 +259,9 @@ CommandLine readCommandLine(std::span<const std::string_view> arguments)
 std::string_view usage()
 {
     static const std::string text = "Usage: quentavox [--scale N] [--fullscreen] [--keys arrows|wasd] [--bind ACTION=KEY]...\n"
-           "                 [--mouse [--mouse-speed N]] [[--level] LEVEL.bmp [--watch]] [--record FILE]\n"
-           "       quentavox [--scale N] [--fullscreen] [--keys ...] [--bind ...] [--mouse ...] --play DEMO\n"
+           "                 [--mouse [--mouse-speed N]] [--map] [[--level] LEVEL.bmp [--watch]] [--record FILE]\n"
+           "       quentavox [--scale N] [--fullscreen] [--keys ...] [--bind ...] [--mouse ...] [--map] --edit LEVEL.bmp\n"
+           "       quentavox [--scale N] [--fullscreen] [--keys ...] [--bind ...] [--mouse ...] [--map] --play DEMO\n"
            "       quentavox --timedemo DEMO\n"
            "       quentavox --help | --version\n"
            "Walk through a textured maze in first person.\n"
@@ -255,6 +276,16 @@ std::string_view usage()
            "                 Dropping a picture on the window plays it too\n"
            "  --watch        read LEVEL.bmp again whenever it is saved (checked once a\n"
            "                 second); a broken save keeps the level played\n"
+           "  --map          show the map beside the view: the level from above, where\n"
+           "                 you stand and what the frame shows; Tab hides and shows it\n"
+           "  --edit LEVEL.bmp\n"
+           "                 edit a level picture in the map while you walk it: the\n"
+           "                 left button paints, the right button lays floor, 0 to 5\n"
+           "                 choose the kind, Shift and a click puts you there, Ctrl+F\n"
+           "                 fills, Ctrl+Z undoes, Ctrl+Y redoes, Ctrl+S saves; a picture\n"
+           "                 not there yet starts as a walled hall, one that breaks a\n"
+           "                 rule opens mended. With --map or --edit, Tab, 0 to 5 and\n"
+           "                 every key with Ctrl belong to the map\n"
            "  --scale N      show every pixel of the window as an N x N block, N from\n"
            "                 " + scaleRange + " (default: the display's dots per inch over 96)\n"
            "  --fullscreen   fill the display (default scale: the largest at which\n"

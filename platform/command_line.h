@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 // The command line: `quentavox [--scale N] [--fullscreen] [--keys PRESET]
-// [--bind ACTION=KEY]... [--mouse [--mouse-speed N]] [[--level] LEVEL.bmp
-// [--watch]] [--record FILE]`, the same with `--play DEMO` instead of a level
-// and a recording, `--timedemo DEMO`, `--help` and `--version`. Reading it opens nothing and prints nothing; main() acts on
+// [--bind ACTION=KEY]... [--mouse [--mouse-speed N]] [--map] [[--level]
+// LEVEL.bmp [--watch]] [--record FILE]`, the same with `--edit LEVEL.bmp` or
+// `--play DEMO` instead of a level and a recording, `--timedemo DEMO`,
+// `--help` and `--version`. Reading it opens nothing and prints nothing;
+// main() acts on
 // the result.
 
 #include <span>
@@ -28,6 +30,10 @@ struct CommandLine {
     // read it again whenever it changes on disk; empty for the built-in one.
     std::string level;
     bool watchLevel = false;
+    // The map beside the view; a level picture to edit in it, there or not
+    // yet, which is then the level played.
+    bool map = false;
+    std::string edit;
     KeyBindings keys = KeyBindings::arrows();
     // Degrees per 100 counts of the mouse's motion, with --mouse.
     std::int32_t mouseSpeed = defaultMouseSpeed;

@@ -64,12 +64,25 @@ int main(int argc, char** argv)
             return 2;
         }
     }
+    // So is a level to edit: one that is no picture of a level is refused as
+    // for play; the mends of one that breaks a rule are printed.
+    std::optional<LevelToEdit> edited;
+    if (!command.edit.empty()) {
+        edited = readLevelToEdit(command.edit);
+        if (!edited->lines.empty()) showUserText(edited->lines, UserStream::Error);
+        if (!edited->level) return 2;
+    }
     std::unique_ptr<SdlPlatform> platform;
     try {
         platform = std::make_unique<SdlPlatform>(command.window, command.keys);
         frmMain form(*platform);
         if (level) form.OpenLevel(std::move(*level), Platform::Refusal::InDialog);
         form.levelWatch = std::move(watch);
+        if (edited) {
+            form.EditLevel(command.edit, *edited);
+        } else if (command.map) {
+            form.ShowMapPanel();
+        }
         startWalks(form, std::move(std::get<WalkStart>(walks)), command);
         form.Form_Load();
     } catch (const ProgramEnd&) {

@@ -59,23 +59,24 @@ public:
 
     void open(FormEvents& form)
     {
+        played = &form;
         for (const Waiting& level : waiting) {
             const auto* cells = std::get_if<MapCells>(&level);
             const std::string name = cells ? std::string(linkedLevelName) : std::get<std::string>(level);
             LevelPicture picture = cells ? checkLevelPicture(cellsToBmp(*cells), name) : readLevelPicture(name);
             const OpenedLevel opened = form.OpenLevel(std::move(picture), Platform::Refusal::InDialog);
-            if (opened.cells) playedLink = levelLink(*opened.cells);
             tellPage(name.c_str(), cells != nullptr, opened.refusal.c_str());
         }
         waiting.clear();
     }
 
-    // The text after "#level=" of the level played.
+    // The text after "#level=" of the level played, as edited: the form's
+    // own cells, once the main loop has run.
     const std::string& linkOfPlayed()
     {
-        if (playedLink.empty()) {
-            playedLink = levelLink(checkLevelPicture(embedded::map().file, embedded::map().name).mapCells);
-        }
+        const MapCells* cells = played ? played->LevelPlayed() : nullptr;
+        playedLink = cells ? levelLink(*cells)
+                           : levelLink(checkLevelPicture(embedded::map().file, embedded::map().name).mapCells);
         return playedLink;
     }
 
@@ -85,7 +86,8 @@ private:
     // A picture the page wrote, by its name, or the cells of a link.
     using Waiting = std::variant<std::string, MapCells>;
     std::vector<Waiting> waiting;
-    // Empty while the built-in level is played.
+    // The form whose level is played, and the link last made of it.
+    const FormEvents* played = nullptr;
     std::string playedLink;
     std::string linkProblem;
 };

@@ -9,6 +9,7 @@
 #include <string>
 
 #include "base/checked.h"
+#include "core/panel_keys.h"
 #include "gfx/client_area.h"
 #include "gfx/sdl_error.h"
 #include "gfx/surface.h"
@@ -46,6 +47,9 @@ void giveHints()
     // In a browser, keys reach the game only while its canvas has the focus,
     // not wherever on the page they are typed.
     SDL_SetHint(SDL_HINT_EMSCRIPTEN_KEYBOARD_ELEMENT, "#canvas");
+    // Closing the window is the close request alone, which the form may
+    // cancel; SDL_QUIT then comes only from a signal to end.
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
     leaveOutUnreachableVideoDrivers();
 }
 
@@ -107,7 +111,9 @@ SdlPlatform::SdlPlatform(const WindowOptions& options, const KeyBindings& keys)
     giveHints();
     video.emplace();
     refuseDrawingOffScreen();
-    const SDL_Rect display = options.fullscreen ? displaySize() : SDL_Rect{};
+    display = options.fullscreen ? displaySize() : SDL_Rect{};
+    fullscreen = options.fullscreen;
+    askedScale = options.scale;
     scale = chooseScale(options, display);
     // A full-screen window is made the display's size from the start: the
     // window manager would resize it, but not every desktop has one.
@@ -141,12 +147,27 @@ void SdlPlatform::DoEvents(FormEvents& form)
 
 namespace {
 
-// Every close request is alike: the handler reads neither argument.
-void requestClose(FormEvents& form)
+// The window closed by the user, or the program asked to end by a signal;
+// a form that cancels the request goes on.
+void requestClose(FormEvents& form, std::int16_t unloadMode)
 {
     std::int16_t cancel = 0;
-    std::int16_t unloadMode = 0;
     form.Form_QueryUnload(cancel, unloadMode);
+}
+
+// Shift and Ctrl as the form's handlers have them.
+std::int16_t shiftState(Uint16 modifiers)
+{
+    return static_cast<std::int16_t>(((modifiers & KMOD_SHIFT) != 0 ? vbShiftMask : 0) |
+                                     ((modifiers & KMOD_CTRL) != 0 ? vbCtrlMask : 0) |
+                                     ((modifiers & KMOD_ALT) != 0 ? vbAltMask : 0));
+}
+
+std::int16_t buttonMask(Uint32 buttons)
+{
+    return static_cast<std::int16_t>(((buttons & SDL_BUTTON_LMASK) != 0 ? vbLeftButton : 0) |
+                                     ((buttons & SDL_BUTTON_RMASK) != 0 ? vbRightButton : 0) |
+                                     ((buttons & SDL_BUTTON_MMASK) != 0 ? vbMiddleButton : 0));
 }
 
 // The held keys reach the render surface's handlers. The handlers ignore the
@@ -176,15 +197,15 @@ void SdlPlatform::deliver(const SDL_Event& event, FormEvents& form)
 {
     FormKeys keys(form);
     if (pads && pads->deliver(event, controls, keys)) return;
-    if (pointer.deliver(event, view, scale, form)) return;
+    if (pointer.deliver(event, viewBox, scale, form)) return;
     switch (event.type) {
     case SDL_QUIT:
-        requestClose(form);
+        requestClose(form, vbAppTaskManager);
         break;
     case SDL_WINDOWEVENT:
         switch (event.window.event) {
         case SDL_WINDOWEVENT_CLOSE:
-            requestClose(form);
+            requestClose(form, vbFormControlMenu);
             break;
         case SDL_WINDOWEVENT_SIZE_CHANGED:
             repaintAll = true;
@@ -203,10 +224,25 @@ void SdlPlatform::deliver(const SDL_Event& event, FormEvents& form)
         }
         break;
     case SDL_KEYDOWN:
-        if (const auto code = virtualKeyCode(event.key.keysym)) controls.keyDown(*code, keys);
+        if (const auto code = virtualKeyCode(event.key.keysym)) {
+            // The map's keys never reach the held keys; their release may,
+            // which lets go of nothing.
+            if (panelKeys && isPanelKey(*code, (event.key.keysym.mod & KMOD_CTRL) != 0)) {
+                std::int16_t key = *code;
+                std::int16_t shift = shiftState(event.key.keysym.mod);
+                form.picMap_KeyDown(key, shift);
+            } else {
+                controls.keyDown(*code, keys);
+            }
+        }
         break;
     case SDL_KEYUP:
         if (const auto code = virtualKeyCode(event.key.keysym)) controls.keyUp(*code, keys);
+        break;
+    case SDL_MOUSEBUTTONDOWN:
+    case SDL_MOUSEBUTTONUP:
+    case SDL_MOUSEMOTION:
+        deliverPanelMouse(event, form);
         break;
     case SDL_DROPFILE: {
         // SDL hands over the name, which is ours to free.
@@ -217,6 +253,55 @@ void SdlPlatform::deliver(const SDL_Event& event, FormEvents& form)
     default:
         break;
     }
+}
+
+void SdlPlatform::deliverPanelMouse(const SDL_Event& event, FormEvents& form)
+{
+    // The view may hold the pointer for itself (relative mode).
+    if (!panel || SDL_GetRelativeMouseMode()) return;
+    const bool moved = event.type == SDL_MOUSEMOTION;
+    const float x = float(moved ? event.motion.x : event.button.x) / float(scale);
+    const float y = float(moved ? event.motion.y : event.button.y) / float(scale);
+    std::int16_t shift = shiftState(SDL_GetModState());
+    std::int16_t buttons = buttonMask(moved ? event.motion.state : SDL_BUTTON(event.button.button));
+    const SDL_Rect box = boxPlace(*panel).outer;
+    const SDL_Point point{static_cast<int>(x), static_cast<int>(y)};
+    if (moved) {
+        form.picMap_MouseMove(buttons, shift, x, y);
+    } else if (event.type == SDL_MOUSEBUTTONDOWN && SDL_PointInRect(&point, &box)) {
+        draggingOnPanel = true;
+        form.picMap_MouseDown(buttons, shift, x, y);
+    } else if (event.type == SDL_MOUSEBUTTONUP && draggingOnPanel) {
+        draggingOnPanel = (SDL_GetMouseState(nullptr, nullptr) & ~SDL_BUTTON(event.button.button)) != 0;
+        form.picMap_MouseUp(buttons, shift, x, y);
+    }
+}
+
+void SdlPlatform::ShowPanel(const Surface* shown, ClientSize wanted)
+{
+    panel = shown;
+    panelKeys = true;
+    repaintAll = true;
+    const int width = checked::toInt32(wanted.ScaleWidth, "client width");
+    const int height = checked::toInt32(wanted.ScaleHeight, "client height");
+    if (!fullscreen) {
+        SDL_SetWindowSize(window.get(), width * scale, height * scale);
+    } else if (askedScale == 0) {
+        // Both boxes at the largest scale at which they fit, or the view's.
+        scale = panel ? scaleToFit(display.w, display.h, width, height)
+                      : scaleToFit(display.w, display.h, storedRenderBoxWidth, storedRenderBoxHeight);
+    }
+}
+
+Platform::SaveAnswer SdlPlatform::AskToSave(std::string_view question)
+{
+    static constexpr const char* buttons[] = {"Save", "Discard", "Cancel"};
+    return static_cast<SaveAnswer>(host::askInMessageBox(std::string(question), buttons));
+}
+
+std::string SdlPlatform::SaveFile(const std::string& fileName, std::span<const unsigned char> bytes)
+{
+    return host::saveFile(fileName, bytes);
 }
 
 void SdlPlatform::ReportError(std::string_view message)
@@ -290,14 +375,16 @@ void SdlPlatform::Present(const Surface& picture)
     if (!screen) failWithSdlError("cannot draw into the window");
     SDL_Surface* formSurface = formImage(screen);
 
+    const bool isPanel = &picture == panel;
+    if (!isPanel) view = &picture;
     const auto [box, inside] = boxPlace(picture);
-    view = inside;
-    if (box.x != lastLeft || box.y != lastTop) repaintAll = true;
+    if (!isPanel) viewBox = inside;
+    if (!isPanel && (box.x != lastLeft || box.y != lastTop)) repaintAll = true;
     // While nobody touches a key the view is the same frame, pass after
     // pass; sending the window what it shows already would take most of
     // the time an idle pass costs.
     if (!repaintAll && clientAreaShows(formSurface, picture)) return;
-    composeClientArea(formSurface, picture, repaintAll);
+    composeClientArea(formSurface, picture, repaintAll, isPanel ? view : panel);
 
     const SDL_Rect whole{0, 0, formSurface->w, formSurface->h};
     SDL_Rect shown{};
@@ -316,6 +403,7 @@ void SdlPlatform::Present(const Surface& picture)
     }
     if (SDL_UpdateWindowSurfaceRects(window.get(), &shown, 1) != 0) failWithSdlError("cannot show the frame");
     repaintAll = false;
+    if (isPanel) return;
     lastLeft = box.x;
     lastTop = box.y;
 }

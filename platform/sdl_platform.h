@@ -2,10 +2,14 @@
 #pragma once
 // The real platform: an SDL2 window with a software window surface.
 
+#include <SDL_rect.h>
+
 #include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <span>
+#include <string>
 
 #include "core/platform.h"
 #include "core/stored_window.h"
@@ -37,11 +41,16 @@ public:
     void Present(const Surface& picture) override;
     void ReportError(std::string_view message) override;
     void ShowRefusal(std::string_view lines, Refusal shown) override;
+    void ShowPanel(const Surface* panel, ClientSize wanted) override;
+    SaveAnswer AskToSave(std::string_view question) override;
+    std::string SaveFile(const std::string& fileName, std::span<const unsigned char> bytes) override;
     // The scale the window is shown at: the one asked for, or the display's.
     std::int32_t Scale() const { return scale; }
 
 private:
     void deliver(const SDL_Event& event, FormEvents& form);
+    // The mouse over the map panel, or dragged from it, to its handlers.
+    void deliverPanelMouse(const SDL_Event& event, FormEvents& form);
     SDL_Surface* formImage(SDL_Surface* screen);
 
     // SDL's video, quit once everything made with it has gone: the members
@@ -74,7 +83,20 @@ private:
     // last frame placed it) captures the pointer to turn the player.
     bool mouseAsked = false;
     PointerCapture pointer;
-    SDL_Rect view{};
+    SDL_Rect viewBox{};
+    // The map panel shown beside the render box, and the render box last
+    // shown: each is painted with the face when the other is shown.
+    const Surface* panel = nullptr;
+    const Surface* view = nullptr;
+    // Once a panel has been given, its keys are its own, shown or hidden.
+    bool panelKeys = false;
+    // A button went down on the panel and is held.
+    bool draggingOnPanel = false;
+    // In full screen, the display and the scale asked for (0 for none),
+    // for fitting the client area when the panel comes and goes.
+    SDL_Rect display{};
+    std::int32_t askedScale = 0;
+    bool fullscreen = false;
     // The keyboard and the game controllers, as the keys the form sees held.
     Controls controls;
     std::optional<GameControllers> pads;

@@ -4,7 +4,9 @@
 // (desktop_host.cpp) or the canvas of a web page (page_host.cpp). The build
 // takes one of the two; SdlPlatform asks these and knows no browser.
 
+#include <cstddef>
 #include <cstdint>
+#include <span>
 #include <string>
 
 class FormEvents;
@@ -24,5 +26,13 @@ bool mouseTurns(bool asked);
 // An SDL message box with the given flags, the application's title and the
 // text, returning when it is answered; where there is none, nothing.
 void showMessageBox(std::uint32_t flags, const std::string& text);
+// The same with a question and a button an answer: the index of the one
+// chosen, Return choosing the first and Escape the last; where there is no
+// message box, the last.
+std::size_t askInMessageBox(const std::string& text, std::span<const char* const> buttons);
+// Hands the user a file they save: on a desktop it replaces the file whole
+// (base/atomic_file.h), in a web page the browser downloads it. "" once it is
+// done, otherwise why not.
+std::string saveFile(const std::string& fileName, std::span<const unsigned char> bytes);
 
 }  // namespace host

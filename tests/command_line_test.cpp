@@ -50,6 +50,10 @@ TEST(CommandLine, ALevelIsNamedAloneOrAfterLevelAndWatchedOnRequest)
     EXPECT_TRUE(watched.watchLevel);
     EXPECT_EQ(watched.window.scale, 2);
     EXPECT_EQ(read({}).level, "");
+    // A level to edit, with a binding of a digit that is no kind's.
+    const CommandLine edited = read({"--edit=new.bmp", "--map", "--bind", "forward=9"});
+    ASSERT_EQ(edited.action, Action::Run) << edited.problem;
+    EXPECT_TRUE(edited.edit == "new.bmp" && edited.map && edited.level.empty());
 }
 
 TEST(CommandLine, HelpAndVersionWinWhereverTheyStand)
@@ -87,7 +91,17 @@ TEST(CommandLine, AnythingElseIsRefusedWithOneLine)
              {{"--record", "a.qvd", "--play", "b.qvd"}, "quentavox: --play and --record do not go together"},
              {{"--play", "a.qvd", "--timedemo", "b.qvd"}, "quentavox: --play and --timedemo do not go together"},
              {{"--timedemo", "a.qvd", "--level=b.bmp"}, "quentavox: --timedemo takes no level picture: the demo carries its own"},
-             {{"--timedemo", "a.qvd", "--record", "b.qvd"}, "quentavox: --timedemo and --record do not go together"}}) {
+             {{"--timedemo", "a.qvd", "--record", "b.qvd"}, "quentavox: --timedemo and --record do not go together"},
+             {{"--edit", "a.bmp", "--record", "b.qvd"}, "quentavox: --record and --edit do not go together"},
+             {{"--edit"}, "quentavox: --edit needs a level picture, LEVEL.bmp"},
+             {{"--edit", "a.bmp", "--watch"}, "quentavox: --edit and --watch cannot go together: both would write LEVEL.bmp"},
+             {{"--edit", "a.bmp", "b.bmp"}, "quentavox: one level at a time: --edit LEVEL.bmp plays the level it edits"},
+             {{"--map", "--bind", "forward=Tab"},
+              "quentavox: --bind cannot take Tab or a digit that chooses a kind of cell with --map or --edit: those keys "
+              "belong to the map"},
+             {{"--bind", "turn-left=Keypad 3", "--edit=a.bmp"},
+              "quentavox: --bind cannot take Tab or a digit that chooses a kind of cell with --map or --edit: those keys "
+              "belong to the map"}}) {
         const CommandLine command = read(arguments);
         EXPECT_EQ(command.action, Action::Refuse) << problem;
         EXPECT_EQ(command.problem, problem);

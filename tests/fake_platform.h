@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "base/atomic_file.h"
 #include "core/platform.h"
 #include "core/stored_window.h"
 #include "gfx/surface.h"
@@ -17,14 +18,24 @@
 class FakePlatform final : public Platform {
 public:
     struct Event {
-        enum Kind { KeyDown, KeyUp, Close, Advance, MouseMove } kind;
-        int value = 0;  // the key code, the milliseconds to advance, or the mouse's counts to the right
+        enum Kind { KeyDown, KeyUp, Close, Advance, MouseTurn, MouseDown, MouseMove, MouseUp, PanelKey } kind;
+        // The key code, the milliseconds to advance, the mouse's counts to
+        // the right in the view, or the mouse buttons on the map.
+        int value = 0;
+        int shift = 0;
+        float x = 0;    // the mouse on the map, in form pixels
+        float y = 0;
     };
     static Event keyDown(int code) { return {Event::KeyDown, code}; }
     static Event keyUp(int code) { return {Event::KeyUp, code}; }
     static Event close() { return {Event::Close}; }
     static Event advance(int ms) { return {Event::Advance, ms}; }
-    static Event mouseMove(int counts) { return {Event::MouseMove, counts}; }
+    static Event mouseMove(int counts) { return {Event::MouseTurn, counts}; }
+    static Event mouse(Event::Kind kind, int buttons, float x, float y, int shift = 0)
+    {
+        return {kind, buttons, shift, x, y};
+    }
+    static Event panelKey(int code, int shift = 0) { return {Event::PanelKey, code, shift}; }
 
     // One list of events for each call of DoEvents, in order.
     std::deque<std::vector<Event>> script;
@@ -86,12 +97,30 @@ public:
     };
     std::vector<Shown> refusals;
     void ShowRefusal(std::string_view lines, Refusal how) override { refusals.push_back({std::string(lines), how}); }
+    // A window takes the size it is asked for at once.
+    const Surface* panel = nullptr;
+    void ShowPanel(const Surface* shown, ClientSize wanted) override
+    {
+        panel = shown;
+        client = wanted;
+    }
+    std::string SaveFile(const std::string& fileName, std::span<const unsigned char> bytes) override
+    {
+        return replaceFileWith(fileName, bytes);
+    }
+    std::vector<std::string> questions;
+    SaveAnswer answer = SaveAnswer::Cancel;
+    SaveAnswer AskToSave(std::string_view question) override
+    {
+        questions.emplace_back(question);
+        return answer;
+    }
 
 private:
     void deliver(const Event& event, FormEvents& form)
     {
         std::int16_t code = static_cast<std::int16_t>(event.value);
-        std::int16_t shift = 0;
+        std::int16_t shift = static_cast<std::int16_t>(event.shift);
         switch (event.kind) {
         case Event::KeyDown: form.picRender_KeyDown(code, shift); break;
         case Event::KeyUp: form.picRender_KeyUp(code, shift); break;
@@ -105,9 +134,11 @@ private:
             now += event.value;
             idleReads = 0;
             break;
-        case Event::MouseMove:
-            form.picRender_MouseMove(code, shift, float(event.value), 0);
-            break;
+        case Event::MouseTurn: form.picRender_MouseMove(code, shift, float(event.value), 0); break;
+        case Event::MouseDown: form.picMap_MouseDown(code, shift, event.x, event.y); break;
+        case Event::MouseMove: form.picMap_MouseMove(code, shift, event.x, event.y); break;
+        case Event::MouseUp: form.picMap_MouseUp(code, shift, event.x, event.y); break;
+        case Event::PanelKey: form.picMap_KeyDown(code, shift); break;
         }
     }
 

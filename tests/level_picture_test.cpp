@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <fstream>
 #include <sstream>
 #include <string>
 #include <vector>
@@ -16,6 +17,7 @@
 #include "assets/picture_file.h"
 #include "tests/fixture_pictures.h"
 #include "tests/pixels.h"
+#include "tests/scratch_folder.h"
 #include "tests/started_form.h"
 
 namespace {
@@ -192,6 +194,35 @@ TEST(LevelSwitch, TheNewLevelIsPlayedFromWhereThePlayerStandsUnlessThatIsInsideA
     EXPECT_EQ(started.state.playerX, 2.5f);
     EXPECT_EQ(started.state.playerY, 2.5f);
     EXPECT_EQ(started.state.playerAngle, 0);
+}
+
+// A picture that breaks the rules opens mended for editing, each mend named;
+// one that is no picture of a level at all is refused as for play; one that
+// is not there yet is a walled hall.
+TEST(LevelPicture, ALevelToEditComesMendedUnlessItCannotBeRead)
+{
+    const ScratchFolder scratch;
+    std::vector<unsigned char> bmp = fixtureBytes("map.bmp");
+    paintCell(bmp, 0, 30, 0, 0, 0);
+    paintCell(bmp, 2, 2, 255, 0, 0);
+    paintCell(bmp, 5, 7, 237, 28, 36);
+    const std::string name = (scratch.path / "broken.bmp").string();
+    std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char*>(bmp.data()), std::streamsize(bmp.size()));
+    const LevelToEdit edited = readLevelToEdit(name);
+    ASSERT_TRUE(edited.level);
+    EXPECT_EQ(edited.lines, name + ": mended: pixel (5, 7): colour (237, 28, 36) is not a level colour; read as red "
+                                   "(255, 0, 0)\n" +
+                                name + ": mended: pixel (0, 30): open cell on the outer ring; walled (white)\n" + name +
+                                ": mended: pixel (2, 2): the start cell was wall code 3; opened\n");
+    MapCells expected = fixtureCells();
+    expected(5, 7) = 3;
+    expected(0, 30) = borderWall;
+    EXPECT_TRUE(edited.level->cells == expected);
+
+    EXPECT_TRUE(readLevelToEdit((scratch.path / "new.bmp").string()).level->cells == walledHall());
+    const LevelToEdit refused = readLevelToEdit(fixturePath("map_rgb565.bmp"));
+    EXPECT_FALSE(refused.level);
+    EXPECT_EQ(refused.lines, readLevelPicture(fixturePath("map_rgb565.bmp")).lines);
 }
 
 }  // namespace

@@ -47,6 +47,11 @@ public:
     // The end-to-end drop test drops files on the real window.
     void Form_OLEDragDrop(std::string_view) override {}
     OpenedLevel OpenLevel(LevelPicture, Platform::Refusal) override { return {}; }
+    void picMap_KeyDown(std::int16_t& code, std::int16_t&) override { calls.push_back({"picMap_KeyDown", code}); }
+    void picMap_MouseDown(std::int16_t& button, std::int16_t&, float, float) override
+    {
+        calls.push_back({"picMap_MouseDown", button});
+    }
 };
 
 class SdlPlatformTest : public ::testing::Test {
@@ -61,12 +66,13 @@ protected:
 
     void push(SDL_Event event) { ASSERT_EQ(SDL_PushEvent(&event), 1) << SDL_GetError(); }
 
-    void pushKey(Uint32 type, SDL_Scancode scancode, SDL_Keycode sym)
+    void pushKey(Uint32 type, SDL_Scancode scancode, SDL_Keycode sym, Uint16 modifiers = 0)
     {
         SDL_Event event{.type = type};
         event.key.windowID = SDL_GetWindowID(window);
         event.key.keysym.scancode = scancode;
         event.key.keysym.sym = sym;
+        event.key.keysym.mod = modifiers;
         push(event);
     }
 
@@ -102,6 +108,32 @@ TEST_F(SdlPlatformTest, KeysReachTheKeyHandlersUntilTheFocusGoes)
                                              {"KeyDown", vk::fullStop},
                                              {"KeyUp", vk::upArrow},
                                              {"KeyUp", vk::fullStop}}));
+}
+
+// With a map panel, Tab, the digits of the kinds and every Ctrl chord go to
+// the panel and never to the held keys (so no binding walks with Ctrl+S);
+// a button pressed on the panel's box goes to the panel.
+TEST_F(SdlPlatformTest, ThePanelsKeysAndMouseGoToThePanel)
+{
+    Surface panel(8, 8);
+    panel.Left = panel.Top = 10;
+    platform.ShowPanel(&panel, {339, 259});
+    pushKey(SDL_KEYDOWN, SDL_SCANCODE_TAB, SDLK_TAB);
+    pushKey(SDL_KEYDOWN, SDL_SCANCODE_S, SDLK_s, KMOD_LCTRL);
+    pushKey(SDL_KEYUP, SDL_SCANCODE_S, SDLK_s);
+    pushKey(SDL_KEYDOWN, SDL_SCANCODE_5, SDLK_5);
+    pushKey(SDL_KEYDOWN, SDL_SCANCODE_9, SDLK_9);
+    for (const int x : {5, 12}) {
+        SDL_Event press{};
+        press.button = {SDL_MOUSEBUTTONDOWN, 0, SDL_GetWindowID(window), 0, SDL_BUTTON_RIGHT, SDL_PRESSED, 1, 0, x, 12};
+        push(press);
+    }
+    platform.DoEvents(form);
+    EXPECT_EQ(form.calls, (std::vector<Call>{{"picMap_KeyDown", vk::tab},
+                                             {"picMap_KeyDown", 'S'},
+                                             {"picMap_KeyDown", vk::digit0 + 5},
+                                             {"KeyDown", vk::digit0 + 9},
+                                             {"picMap_MouseDown", vbRightButton}}));
 }
 
 // A controller plugged in while the program runs, SDL's virtual one: its

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The page's own script: it fits the canvas, shows the caption, hints and
-// errors, and hands the program the levels opened on the page.
+// errors, hands the program the levels opened on the page and the presses
+// of the map's buttons, and downloads the pictures its editor saves.
 "use strict";
 (function () {
   const canvas = document.getElementById("canvas");
@@ -17,6 +18,10 @@
   const recordButton = document.getElementById("record");
   const stopButton = document.getElementById("stop");
   const mouseBox = document.getElementById("mouse");
+  // The map and the editor: each button presses the program's own, in the
+  // order the program numbers them.
+  const editorButtons = ["map", "edit", "new", "save"].map(function (id) { return document.getElementById(id); });
+  const saveButton = document.getElementById("save");
   let started = false;
   let failed = false;
   // The link of the walk recorded or opened last, "LEVEL&walk=WALK".
@@ -27,7 +32,7 @@
     errorBox.textContent = (errorBox.hidden ? "" : errorBox.textContent + "\n") + text;
     errorBox.hidden = false;
     hint.textContent = "Quentavox has stopped. Reload the page to start it again.";
-    for (const control of [openButton, copyButton, recordButton, stopButton, mouseBox]) control.disabled = true;
+    for (const control of [openButton, copyButton, recordButton, stopButton, mouseBox, ...editorButtons]) control.disabled = true;
   }
 
   function stopped(what) {
@@ -73,6 +78,11 @@
                               "PageUp", "PageDown", "Home", "End"]);
   canvas.addEventListener("keydown", function (event) {
     if (scrollKeys.has(event.key)) event.preventDefault();
+    // The map's keys are the program's, not the browser's own save, undo,
+    // find or next field.
+    if (event.key === "Tab" || ((event.ctrlKey || event.metaKey) && /^[sfyz]$/i.test(event.key))) {
+      event.preventDefault();
+    }
   });
   canvas.addEventListener("contextmenu", function (event) { event.preventDefault(); });
   // SDL takes the canvas' mouse presses for itself, and so the browser no
@@ -222,6 +232,34 @@
     }, show);
   });
 
+  // The program answers a button in its next pass, as it does the key that
+  // does the same (Tab, Ctrl+S). Save picture is for a level being edited.
+  editorButtons.forEach(function (button, number) {
+    button.addEventListener("click", function () {
+      onceStarted(function () { Module._quentavoxPressButton(number); });
+      if (button.id === "edit" || button.id === "new") saveButton.disabled = false;
+      canvas.focus();
+    });
+  });
+  // A picture the editor saves, by the button or Ctrl+S, is downloaded.
+  window.addEventListener("quentavoxsave", function (event) {
+    const url = URL.createObjectURL(new Blob([event.detail.bytes], { type: "image/bmp" }));
+    const download = document.createElement("a");
+    download.href = url;
+    download.download = event.detail.name;
+    download.click();
+    setTimeout(function () { URL.revokeObjectURL(url); }, 60000);
+    levelStatus.textContent = "Saved " + event.detail.name + ".";
+  });
+  // The caption marks a level with unsaved edits, "Quentavox - level.bmp* -
+  // 57fps"; leaving the page then asks first.
+  window.addEventListener("beforeunload", function (event) {
+    if (/\* - \d+fps$/.test(document.title)) {
+      event.preventDefault();
+      event.returnValue = "";
+    }
+  });
+
   // A picture dropped anywhere on the page is a level to open, never a page
   // for the browser to show instead.
   function carriesFiles(event) {
@@ -264,6 +302,7 @@
       Module.FS.mkdir("/levels");
       Module.FS.chdir("/levels");
       for (const control of [openButton, copyButton, recordButton, mouseBox]) control.disabled = failed;
+      for (const button of editorButtons) button.disabled = failed || button === saveButton;
       whenStarted.splice(0).forEach(onceStarted);
       canvas.focus();
       showHint();

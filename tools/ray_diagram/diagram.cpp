@@ -5,7 +5,7 @@
 #include <string>
 
 #include "base/checked.h"
-#include "tools/ray_diagram/canvas.h"
+#include "gfx/canvas.h"
 #include "tools/ray_diagram/text.h"
 #include "tools/ray_diagram/frame_panel.h"
 #include "tools/ray_diagram/input_error.h"

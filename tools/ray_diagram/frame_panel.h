@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-#include "tools/ray_diagram/canvas.h"
+#include "gfx/canvas.h"
 #include "tools/ray_diagram/rays_view.h"
 
 class frmMain;

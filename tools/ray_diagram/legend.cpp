@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tools/ray_diagram/text.h"
+#include "render/level_map.h"
 #include "tools/ray_diagram/palette.h"
 
 namespace {
@@ -57,40 +58,39 @@ void drawLegend(const Canvas& legend, const Scene& scene, const RaysView& view)
     // As the level picture draws them: a ray, and the face it ends on.
     const auto rayAndFace = [&](Rgb colour, bool clipped) {
         const std::int32_t dash = clipped ? 4 : 0;
-        legend.line(0, y + middle, swatchWidth - 10, y + middle, clipped ? colour : colour.shade(palette::rayShade),
+        legend.line(0, y + middle, swatchWidth - 10, y + middle, clipped ? colour : colour.shade(mapColours::rayShade),
                     clipped ? 2 : 1, dash);
         legend.line(swatchWidth - 10, y + 4, swatchWidth - 10, y + lineHeight - 4, colour, 3, dash);
     };
 
-    rayAndFace(palette::xLineWalk, false);
+    rayAndFace(mapColours::xLineWalk, false);
     write(swatchWidth, "a ray whose wall the walk over the lines x = k found, and that face: lit texture half",
           palette::text);
     y += lineHeight;
-    rayAndFace(palette::yLineWalk, false);
+    rayAndFace(mapColours::yLineWalk, false);
     write(swatchWidth, "a ray whose wall the walk over the lines y = k found, and that face: darker half",
           palette::text);
     y += lineHeight;
-    rayAndFace(palette::xLineWalk, true);
+    rayAndFace(mapColours::xLineWalk, true);
     write(swatchWidth,
           concat("dashed: the ray of column ", std::to_string(view.width),
                  ", just past the right edge: cast, then clipped away"),
           palette::text);
     y += lineHeight;
-    legend.line(6, y + middle, 22, y + middle, palette::player, 2);
-    legend.disc(6, y + middle, 5.5, palette::outline);
-    legend.disc(6, y + middle, 4, palette::player);
+    legend.line(6, y + middle, 22, y + middle, mapColours::player, 2);
+    legend.disc(6, y + middle, 5.5, mapColours::outline);
+    legend.disc(6, y + middle, 4, mapColours::player);
     write(swatchWidth, "the player, marked toward the heading; x grows to the left, y downward", palette::text);
     y += lineHeight;
 
-    std::int32_t x = write(0, "walls in their texture's average colour:", palette::text) + 16;
-    const auto colours = scene.wallColours();
-    for (std::size_t code = 1; code < colours.size(); ++code) {
-        legend.fill(x, y + 5, 16, 16, colours[code]);
+    std::int32_t x = write(0, "walls in their level colour, a pattern for each kind:", palette::text) + 16;
+    for (std::int16_t code = 1; code <= highestWallCode; ++code) {
+        drawCell(legend, x, y + 5, 16, code);
         x += 22;
         x += write(x, std::to_string(code), palette::text) + 18;
     }
-    legend.fill(x, y + 5, 16, 16, palette::grid);
-    legend.fill(x + 1, y + 6, 14, 14, palette::floor);
+    legend.fill(x, y + 5, 16, 16, mapColours::grid);
+    drawCell(legend, x + 1, y + 6, 15, 0);
     write(x + 22, "open floor", palette::text);
     y += lineHeight + gap;
 

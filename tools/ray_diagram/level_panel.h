@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-#include "tools/ray_diagram/canvas.h"
+#include "gfx/canvas.h"
 #include "tools/ray_diagram/rays_view.h"
 #include "tools/ray_diagram/scene.h"
 

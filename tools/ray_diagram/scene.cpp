@@ -94,27 +94,3 @@ std::vector<ColumnRun> Scene::castRays() const
         form.state, checked::toInt32(form.picRender.ScaleWidth(), "width"), form.picRender.ScaleHeight());
     return {runs.begin(), runs.end()};
 }
-
-std::array<Rgb, textureSlots> Scene::wallColours() const
-{
-    std::array<Rgb, textureSlots> colours{};
-    for (std::size_t code = 1; code < textureSlots; ++code) {
-        const DeviceContext texture = form.picTexture[code].hDC();
-        std::uint64_t red = 0;
-        std::uint64_t green = 0;
-        std::uint64_t blue = 0;
-        for (std::int32_t y = 0; y < texturePictureSize.height; ++y) {
-            for (std::int32_t x = 0; x < textureFace; ++x) {
-                const Rgb pixel = Rgb::fromPixel(texture.pixels[y * texture.pitch + x]);
-                red += pixel.r;
-                green += pixel.g;
-                blue += pixel.b;
-            }
-        }
-        const std::uint64_t count = std::uint64_t{textureFace} * texturePictureSize.height;
-        colours[code] = {static_cast<std::uint8_t>((red + count / 2) / count),
-                         static_cast<std::uint8_t>((green + count / 2) / count),
-                         static_cast<std::uint8_t>((blue + count / 2) / count)};
-    }
-    return colours;
-}

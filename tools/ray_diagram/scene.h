@@ -41,9 +41,6 @@ public:
     // the one that only the clipped column past the right edge uses last.
     std::vector<ColumnRun> castRays() const;
 
-    // Each wall code's texture face averaged to one colour; 0 is floor.
-    std::array<Rgb, textureSlots> wallColours() const;
-
     const GameState& state() const { return form.state; }
     frmMain& window() { return form; }
     const std::string& levelName() const { return files.levelName; }

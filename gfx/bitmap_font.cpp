@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "tools/ray_diagram/bitmap_font.h"
+#include "gfx/bitmap_font.h"
 
 #include <array>
 #include <string_view>
@@ -110,15 +110,32 @@ constexpr std::array<std::string_view, 95> glyphs{
 // An open box for characters the font does not hold.
 constexpr std::string_view unknown = "#####" "#...#" "#...#" "#...#" "#...#" "#...#" "#####";
 
+// Each glyph as bits, pixel (x, y) at bit y * glyphWidth + x; the open box
+// last.
+constexpr auto glyphBits = [] {
+    std::array<std::uint64_t, glyphs.size() + 1> bits{};
+    for (std::size_t glyph = 0; glyph < bits.size(); ++glyph) {
+        const std::string_view rows = glyph < glyphs.size() ? glyphs[glyph] : unknown;
+        for (std::size_t at = 0; at < rows.size(); ++at) {
+            if (rows[at] == '#') bits[glyph] |= std::uint64_t{1} << at;
+        }
+    }
+    return bits;
+}();
+static_assert(glyphWidth * glyphHeight <= 64);
+
 }  // namespace
+
+std::uint64_t inkBits(char c)
+{
+    const unsigned char code = static_cast<unsigned char>(c);
+    return glyphBits[code >= ' ' && code <= '~' ? code - ' ' : glyphs.size()];
+}
 
 bool ink(char c, std::int32_t x, std::int32_t y)
 {
     if (x < 0 || x >= glyphWidth || y < 0 || y >= glyphHeight) return false;
-    const unsigned char code = static_cast<unsigned char>(c);
-    const std::string_view rows = code >= ' ' && code <= '~' ? glyphs[code - ' '] : unknown;
-    const std::size_t at = static_cast<std::size_t>(y * glyphWidth + x);
-    return at < rows.size() && rows[at] == '#';
+    return (inkBits(c) >> (y * glyphWidth + x) & 1) != 0;
 }
 
 }  // namespace font

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// A small bitmap font of printable ASCII for the diagram's labels, so the
-// text comes out the same on every machine without a font library.
+// A small bitmap font of printable ASCII for the map panel's status line and
+// the ray diagram's labels, so the text comes out the same on every machine
+// without a font library.
 
 #include <cstdint>
 
@@ -16,5 +17,7 @@ inline constexpr std::int32_t advance = glyphWidth + 1;
 // Whether pixel (x, y) of the glyph of `c` is ink. A character outside
 // printable ASCII shows as an open box.
 bool ink(char c, std::int32_t x, std::int32_t y);
+// The same for the whole glyph: pixel (x, y) is bit y * glyphWidth + x.
+std::uint64_t inkBits(char c);
 
 }  // namespace font

@@ -1,18 +1,27 @@
 // SPDX-License-Identifier: MIT
 #pragma once
-// Plain drawing on a surface's pixels: rectangles, lines, discs and text in
-// the built-in font. Whatever falls outside the canvas is left out, so a part
-// of a canvas clips what is drawn into it.
+// Plain drawing on a surface's pixels: rectangles, lines, discs, polygons
+// and text in the built-in font. Whatever falls outside the canvas is left
+// out, so a part of a canvas clips what is drawn into it.
 
 #include <cstdint>
+#include <span>
 #include <string_view>
 
+#include "gfx/changed_rows.h"
 #include "gfx/device_context.h"
 #include "gfx/rgb.h"
 
+struct CanvasPoint {
+    double x;
+    double y;
+};
+
 class Canvas {
 public:
-    explicit Canvas(const DeviceContext& pixels) : pixels(pixels) {}
+    // With `changes`, every pixel drawn on the canvas or a part of it is
+    // added there, by its row and column on this canvas.
+    explicit Canvas(const DeviceContext& pixels, ChangedRows* changes = nullptr) : pixels(pixels), changes(changes) {}
 
     // The rectangle at (x, y), with its own origin at its top-left corner.
     // It must lie inside this canvas.
@@ -30,6 +39,10 @@ public:
               std::int32_t dash = 0) const;
     // Every pixel whose middle lies within `radius` of the centre.
     void disc(double x, double y, double radius, Rgb colour) const;
+    // Every pixel whose middle lies inside the polygon (or on its left or
+    // top edge), which has at most mostCorners corners.
+    static constexpr std::size_t mostCorners = 256;
+    void polygon(std::span<const CanvasPoint> corners, Rgb colour) const;
     // Text with its top-left corner at (x, y), each font pixel `scale`
     // pixels a side; returns the width it took.
     std::int32_t text(std::int32_t x, std::int32_t y, std::string_view text, Rgb colour,
@@ -39,5 +52,14 @@ public:
     static std::int32_t textHeight(std::int32_t scale);
 
 private:
+    Canvas(const DeviceContext& pixels, ChangedRows* changes, std::int32_t left, std::int32_t top)
+        : pixels(pixels), changes(changes), left(left), top(top)
+    {
+    }
+
     DeviceContext pixels;
+    ChangedRows* changes = nullptr;
+    // Where the canvas lies on the one the changes are counted on.
+    std::int32_t left = 0;
+    std::int32_t top = 0;
 };
