@@ -110,7 +110,8 @@ TEST(LevelEditor, FillsOneRegionAndUndoesAWholeStepAtOnce)
 TEST(LevelEditor, KeepsTheLast128Steps)
 {
     Editing e;
-    for (int i = 1; i <= 130; ++i) e.editor.fill(30, 30, std::int16_t(i % 2));
+    // An odd number past the limit: every step beyond it drops one.
+    for (int i = 1; i <= 131; ++i) e.editor.fill(30, 30, std::int16_t(i % 2));
     int undone = 0;
     for (; e.note() != "nothing to undo"; ++undone) e.editor.undo();
     EXPECT_EQ(undone, 129);
