@@ -12,7 +12,7 @@ source "$(dirname "$0")/lib.sh"
 cd "$WORK"
 start_window --record walk.qvd
 wait_for_first_frame "$WORK/start.bmp"
-xdotool windowfocus --sync "$WINDOW"
+focus "$WINDOW"
 xdotool keydown Up sleep 0.6 keydown Right sleep 0.4 keyup Up sleep 0.3 keyup Right
 wait_for_still_frame "$WORK/recorded.bmp" || fail "the view kept changing after the keys were released"
 [ -s walk.qvd.part ] && [ ! -e walk.qvd ] || fail "while recording, walk.qvd.part does not hold the walk alone"

@@ -11,7 +11,7 @@ source "$(dirname "$0")/lib.sh"
 cd "$WORK"
 
 start_window --edit new.bmp
-xdotool windowfocus --sync "$WINDOW"
+focus "$WINDOW"
 wait_until "$PATIENCE" eval '[[ "$(caption)" == "Quentavox - new.bmp - "*fps ]]' ||
     fail "the caption names no level: $(caption)"
 # The map's box stands right of the view's part, 339 pixels wide; its
@@ -50,13 +50,15 @@ paint 1 40 40 41 40
 "$DESKTOP" close "$WINDOW"
 question() { QUESTION=$(message_box) && [ -n "$QUESTION" ]; }
 wait_until "$PATIENCE" question || fail "closing with unsaved edits asked nothing"
-xdotool windowfocus --sync "$QUESTION" key Escape
+focus "$QUESTION"
+xdotool key Escape
 wait_until "$PATIENCE" eval '! question' || fail "the question stayed after Escape"
 program_running || fail "Cancel ended the program"
-xdotool windowfocus --sync "$WINDOW"
+focus "$WINDOW"
 "$DESKTOP" close "$WINDOW"
 wait_until "$PATIENCE" question || fail "closing again asked nothing"
-xdotool windowfocus --sync "$QUESTION" key Return
+focus "$QUESTION"
+xdotool key Return
 convert twice.bmp -fill yellow -draw 'line 40,40 41,40' bmp3:closed.bmp
 wait_until "$PATIENCE" same_pixels new.bmp closed.bmp || fail "Save in the question did not save"
 wait_until "$PATIENCE" eval '! program_running' || fail "the program still runs after Save"

@@ -26,7 +26,7 @@ start_window "$@"
 start_view_shown() { screenshot "$WORK/start.bmp" && "$RENDER_REFERENCE" "$WORK/start.bmp" "$LEFT" "$TOP" >/dev/null; }
 wait_until "$PATIENCE" start_view_shown || fail "the start view was not shown within $PATIENCE s"
 # There is no window manager to give the window the keyboard focus.
-xdotool windowfocus --sync "$WINDOW"
+focus "$WINDOW"
 
 # Walking forward from the start: whatever the level, the start cell is open
 # floor, so the player gets at least to its far edge.

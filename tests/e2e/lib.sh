@@ -133,6 +133,14 @@ find_window() {
 
 caption() { xdotool getwindowname "$WINDOW"; }
 
+# focus WINDOW: gives WINDOW the keyboard. A window that is found but not
+# yet viewable (Wine maps its windows in steps) refuses the focus with an
+# X error that ends xdotool, so it is asked again until it takes it.
+focus() {
+    wait_until "$PATIENCE" xdotool windowfocus --sync "$1" 2>>"$WORK/xdotool.log" ||
+        fail "window $1 never took the focus: $(tail -n 3 "$WORK/xdotool.log")"
+}
+
 # client_size: prints the window's client width and height.
 client_size() {
     xwininfo -id "$WINDOW" | awk '/^ *Width:/ { w = $2 } /^ *Height:/ { h = $2 } END { print w, h }'

@@ -18,7 +18,8 @@ answer_box() { # answer_box ARGS...
     # A message box, not the program's 339 x 259 window.
     [ "$(client_size)" != "339 259" ] || fail "$*: the program's window opened instead"
     echo "$*: a box of $(client_size)"
-    xdotool windowfocus --sync "$WINDOW" key Return
+    focus "$WINDOW"
+    xdotool key Return
     gone() { ! xdotool search --onlyvisible --name '^Quentavox$' >/dev/null 2>&1; }
     wait_until 30 gone || fail "$*: the box stayed after Return"
 }
