@@ -47,6 +47,10 @@ void giveHints()
     // In a browser, keys reach the game only while its canvas has the focus,
     // not wherever on the page they are typed.
     SDL_SetHint(SDL_HINT_EMSCRIPTEN_KEYBOARD_ELEMENT, "#canvas");
+    // The browser gets control back only where the main loop waits for the
+    // next pass, not also from inside SDL while a frame is shown; the web
+    // build readies only that path to be paused and resumed.
+    SDL_SetHint(SDL_HINT_EMSCRIPTEN_ASYNCIFY, "0");
     // Closing the window is the close request alone, which the form may
     // cancel; SDL_QUIT then comes only from a signal to end.
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");

@@ -27,10 +27,9 @@ const WORK = fs.mkdtempSync(path.join(process.env.TMPDIR ?? os.tmpdir(), "quenta
 // The browser's key codes of the arrows, sent with their key events.
 const UP = 38;
 const RIGHT = 39;
-// What a player downloads at most, compressed as servers send it: the
-// 388 KB it took before walks came in, some 25 KB for walks and as much for
-// the map and its editor.
-const MOST_GZIPPED_BYTES = 440 * 1024;
+// What a player downloads at most, compressed as servers send it: some
+// 355 KB with walks, the map and its editor, and room for a little more.
+const MOST_GZIPPED_BYTES = 400 * 1024;
 // Ticks of one key hold that the reference tool searches: 24 s of holding.
 const MAX_TICKS = 3000;
 // The render box in the client area, centred as the program places it.
