@@ -195,13 +195,20 @@ wait_for_first_frame() {
     wait_until "$PATIENCE" first_frame_shown "$1" || fail "no frame was shown within $PATIENCE s"
 }
 
-# message_box: the id of a top-level window captioned exactly Quentavox other
-# than the program's own (xdotool does not match its caption, which is stored
-# as UTF-8 only): the error dialog or a message box. Fonts for it come with
-# the test packages.
+# message_box: the id of a shown top-level window captioned exactly Quentavox
+# other than the program's own (xdotool does not match its caption, which is
+# stored as UTF-8 only): the error dialog or a message box. Wine creates its
+# boxes before it maps them, and may keep them unmapped after, so only one
+# on screen counts. Fonts for it come with the test packages.
 message_box() {
-    xwininfo -root -children 2>/dev/null |
-        awk -v own="$(printf '0x%x' "$WINDOW")" '$2 == "\"Quentavox\":" && $1 != own { print $1; exit }'
+    local id
+    for id in $(xwininfo -root -children 2>/dev/null |
+        awk -v own="$(printf '0x%x' "$WINDOW")" '$2 == "\"Quentavox\":" && $1 != own { print $1 }'); do
+        if xwininfo -id "$id" 2>/dev/null | grep -q 'Map State: IsViewable'; then
+            echo "$id"
+            return
+        fi
+    done
 }
 
 # level_with_cell OUT X Y R G B: the fixture level with the cell (X, Y)
