@@ -28,7 +28,7 @@ const WORK = fs.mkdtempSync(path.join(process.env.TMPDIR ?? os.tmpdir(), "quenta
 const UP = 38;
 const RIGHT = 39;
 // What a player downloads at most, compressed as servers send it: some
-// 355 KB with walks, the map and its editor, and room for a little more.
+// 363 KB with walks, the map and its editor, and room for a little more.
 const MOST_GZIPPED_BYTES = 400 * 1024;
 // Ticks of one key hold that the reference tool searches: 24 s of holding.
 const MAX_TICKS = 3000;
